@@ -1,0 +1,32 @@
+// Key-by-key access to a settings file through the profile functions; one object serves one load or one save.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class IniFile {
+public:
+    // Starts in reading mode with no current section; touches no file.
+    explicit IniFile(std::string path);
+
+    void SwitchToWriting() { writing_ = true; }
+    void SetSection(std::string section) { section_ = std::move(section); }
+
+    // Reading: the value is the default and the file's value is returned.
+    // Writing: the value is written and returned unchanged.
+    int32_t ValueInteger(const char* key, int32_t value);
+    bool ValueBoolean(const char* key, bool value);
+    std::string ValueString(const char* key, const std::string& value);
+
+    // Whether any write so far did not reach the file.
+    bool WriteFailed() const { return writeFailed_; }
+
+private:
+    int32_t ReadInteger(const char* key, int32_t fallback) const;
+    void Write(const char* key, const std::string& text);
+
+    std::string path_;
+    std::string section_;
+    bool writing_ = false;
+    bool writeFailed_ = false;
+};
