@@ -1,0 +1,146 @@
+// Finds the dialog by its process and caption, the way a user's eye finds it on the desktop.
+#include "tests/support/DialogProcess.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/Wait.h"
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<Search*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char caption[64] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    if (owner == search->processId && IsWindowVisible(window) && std::string(caption) == "tolv.bot.setup") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+DialogProcess::DialogProcess(const GameFolder& game, const std::string& currentDir) {
+    Start(game.Exe(), currentDir.empty() ? game.Dir() : currentDir);
+}
+
+DialogProcess::DialogProcess(const std::string& exe, const std::string& currentDir) { Start(exe, currentDir); }
+
+void DialogProcess::Start(const std::string& exe, const std::string& currentDir) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exe + "\"";
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        currentDir.empty() ? nullptr : currentDir.c_str(), &startup, &info_)) {
+        ADD_FAILURE() << "cannot start " << exe << ", error " << GetLastError();
+        return;
+    }
+    Search search{info_.dwProcessId, nullptr};
+    bool shown = WaitUntil([&] {
+        EnumWindows(FindVisibleDialog, LPARAM(&search));
+        return search.found != nullptr || !Running();
+    });
+    form_ = search.found;
+    if (!shown || !form_) {
+        ADD_FAILURE() << "the dialog of " << exe << " did not appear";
+        return;
+    }
+    WaitIdle();
+}
+
+DialogProcess::~DialogProcess() {
+    if (!info_.hProcess) return;
+    if (Running()) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, kPatience);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+HWND DialogProcess::Panel() const { return GetWindow(form_, GW_CHILD); }
+
+std::vector<HWND> DialogProcess::Controls() const {
+    // New child windows go to the bottom of their siblings' order, so this is creation order.
+    std::vector<HWND> controls;
+    for (HWND child = GetWindow(Panel(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        controls.push_back(child);
+    return controls;
+}
+
+HWND DialogProcess::Control(Ctl which) const {
+    std::vector<HWND> controls = Controls();
+    size_t index = size_t(which);
+    return index < controls.size() ? controls[index] : nullptr;
+}
+
+bool DialogProcess::Running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool DialogProcess::WaitForExit(DWORD timeoutMs) {
+    return WaitUntil([&] { return !Running(); }, timeoutMs);
+}
+
+DWORD DialogProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+bool DialogProcess::WaitIdle() const {
+    if (!Running()) return true;
+    // A sent message is handled only once the program takes messages again.
+    DWORD_PTR result;
+    return SendMessageTimeoutA(form_, WM_NULL, 0, 0, SMTO_NORMAL, kPatience, &result) != 0;
+}
+
+std::string DialogProcess::Text(HWND window) {
+    char buffer[4096] = "";
+    SendMessageA(window, WM_GETTEXT, sizeof buffer, LPARAM(buffer));
+    return buffer;
+}
+
+int DialogProcess::CurrentIndex(HWND combo) { return int(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
+
+std::vector<std::string> DialogProcess::Items(HWND combo) {
+    // The ANSI form returns only the first character of each item across processes.
+    std::vector<std::string> items;
+    int count = int(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t wide[256] = L"";
+        SendMessageW(combo, CB_GETLBTEXT, WPARAM(i), LPARAM(wide));
+        char narrow[256] = "";
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr);
+        items.push_back(narrow);
+    }
+    return items;
+}
+
+bool DialogProcess::Checked(HWND check) { return SendMessageA(check, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+HWND DialogProcess::Focus() const {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetWindowThreadProcessId(form_, nullptr), &gui);
+    return gui.hwndFocus;
+}
+
+RECT ScreenRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT RectInParent(HWND window) {
+    RECT rect = ScreenRect(window);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}

@@ -1,0 +1,17 @@
+// Real input, as a user's mouse and keyboard make it, sent to whatever window is under it or focused.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+// Moves the pointer there and presses and releases the left button.
+void Click(POINT screen);
+// Clicks a window at a point of its own rectangle (by default its centre).
+void ClickWindow(HWND window, int dx = -1, int dy = -1);
+// Presses the keys in order and releases them in reverse: {VK_MENU, VK_F4} is Alt+F4.
+void PressKeys(std::initializer_list<WORD> keys);
+void PressKey(WORD key);
+// Types text character by character, as the keyboard would.
+void TypeText(const std::string& text);
