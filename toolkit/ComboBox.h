@@ -19,9 +19,11 @@ public:
     int Count() const { return int(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
     // The selected index, or -1 when nothing is selected.
     int CurrentIndex() const { return int(SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }
-    // An index outside the list clears the selection.
+    // An index outside the list clears the selection. Windows does that itself; Wine keeps the old
+    // selection for any index but -1, so a refused index is followed by -1.
     ComboBox* SetCurrentIndex(int index) {
-        SendMessageA(Handle(), CB_SETCURSEL, WPARAM(index), 0);
+        if (SendMessageA(Handle(), CB_SETCURSEL, WPARAM(index), 0) == CB_ERR)
+            SendMessageA(Handle(), CB_SETCURSEL, WPARAM(-1), 0);
         return this;
     }
     // Replaces the item at the index; the index one past the last appends.
