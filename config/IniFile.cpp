@@ -12,7 +12,9 @@ int32_t IniFile::ReadInteger(const char* key, int32_t fallback) const {
 }
 
 void IniFile::Write(const char* key, const std::string& text) {
-    if (!WritePrivateProfileStringA(section_.c_str(), key, text.c_str(), path_.c_str())) writeFailed_ = true;
+    // Wine's ANSI write stores a value of 32,767 characters or more empty or cut, and reports success: refuse it.
+    if (text.size() >= 32767 || !WritePrivateProfileStringA(section_.c_str(), key, text.c_str(), path_.c_str()))
+        writeFailed_ = true;
 }
 
 int32_t IniFile::ValueInteger(const char* key, int32_t value) {

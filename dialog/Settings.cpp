@@ -30,10 +30,12 @@ void SetupForm::OkClick(tk::Control*) {
     ini.SwitchToWriting();
     ini.SetSection("main");
     // A list without a selection holds a stored value outside its range: keep that value as it is.
-    if (BotCountCombo->CurrentIndex() >= 0) ini.ValueInteger("num_bots", BotCountCombo->CurrentIndex());
+    int botCount = BotCountCombo->CurrentIndex();
+    if (botCount >= 0) ini.ValueInteger("num_bots", botCount);
     ini.ValueBoolean("debug", DebugCheck->Checked());
     ini.SetSection("bot");
-    if (SkillCombo->CurrentIndex() >= 0) ini.ValueInteger("skill", SkillCombo->CurrentIndex() + 1);
+    int skill = SkillCombo->CurrentIndex();
+    if (skill >= 0) ini.ValueInteger("skill", skill + 1);
     ini.ValueString("nick_prefix", FirstLine(NickPrefixEdit->Text()));
 
     if (ini.WriteFailed()) {
