@@ -32,6 +32,21 @@ void Click(POINT screen) {
     Send({MouseEvent(screen, 0), MouseEvent(screen, MOUSEEVENTF_LEFTDOWN), MouseEvent(screen, MOUSEEVENTF_LEFTUP)});
 }
 
+void MouseDown(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    Send({MouseEvent(screen, MOUSEEVENTF_LEFTDOWN)});
+}
+
+void MouseMove(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    Send({MouseEvent(screen, 0)});
+}
+
+void MouseUp(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    Send({MouseEvent(screen, MOUSEEVENTF_LEFTUP)});
+}
+
 void ClickWindow(HWND window, int dx, int dy) {
     RECT rect;
     GetWindowRect(window, &rect);

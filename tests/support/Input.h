@@ -10,6 +10,10 @@
 void Click(POINT screen);
 // Clicks a window at a point of its own rectangle (by default its centre).
 void ClickWindow(HWND window, int dx = -1, int dy = -1);
+// The left button's parts, for drags and for a press that is let go elsewhere; each moves the pointer there.
+void MouseDown(POINT screen);
+void MouseMove(POINT screen);
+void MouseUp(POINT screen);
 // Presses the keys in order and releases them in reverse: {VK_MENU, VK_F4} is Alt+F4.
 void PressKeys(std::initializer_list<WORD> keys);
 void PressKey(WORD key);
