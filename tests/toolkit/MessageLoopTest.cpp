@@ -54,7 +54,8 @@ protected:
     }
     void TearDown() override {
         DestroyWindow(witness_);
-        if (dialog_->Form) {
+        // Once the loop has run, the dialog object went with the form and must not be touched.
+        if (!ran_) {
             tk::MainWindow = nullptr;
             delete dialog_->Form;
         }
@@ -68,18 +69,23 @@ protected:
             if (WaitUntil([] { return IsWindowVisible(gForm) != 0; })) post(loopThread);
             else PostThreadMessageA(loopThread, WM_QUIT, 0, 0);
         });
-        tk::Run(dialog_->Form);
+        loopForm_ = dialog_->Form;
+        ran_ = true;
+        tk::Run(loopForm_);
         poster.join();
     }
 
     void ExpectTornDown() {
-        EXPECT_EQ(dialog_->Form, nullptr);
+        EXPECT_EQ(loopForm_, nullptr);
         EXPECT_EQ(tk::MainWindow, nullptr);
         EXPECT_FALSE(IsWindow(gForm));
         for (HWND control : gControls) EXPECT_FALSE(IsWindow(control));
     }
 
     SetupForm* dialog_ = nullptr;
+    // The variable the loop runs on; the loop clears it as it tears the dialog down.
+    tk::Form* loopForm_ = nullptr;
+    bool ran_ = false;
     HWND witness_ = nullptr;
 };
 
