@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dialog/Unit1.h"
+#include "tests/toolkit/InProcessDialog.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Form.h"
 
@@ -22,15 +23,7 @@ std::vector<std::string> ItemsOf(const tk::ComboBox* combo) {
 
 }  // namespace
 
-class DialogComboBoxes : public ::testing::Test {
-protected:
-    void SetUp() override { NewSetupForm(dialog_, nullptr); }
-    void TearDown() override {
-        tk::MainWindow = nullptr;
-        delete dialog_->Form;
-    }
-    SetupForm* dialog_ = nullptr;
-};
+class DialogComboBoxes : public InProcessDialog {};
 
 TEST_F(DialogComboBoxes, AnIndexOutsideTheListLeavesNoSelectionAndABlankBox) {
     struct Row {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialog/Unit1.h"
+#include "tests/toolkit/InProcessDialog.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
 
@@ -23,15 +24,7 @@ LOGFONTA FontOfWindow(HWND window) {
 
 }  // namespace
 
-class HiddenDialog : public ::testing::Test {
-protected:
-    void SetUp() override { NewSetupForm(dialog_, nullptr); }
-    void TearDown() override {
-        tk::MainWindow = nullptr;
-        delete dialog_->Form;
-    }
-    SetupForm* dialog_ = nullptr;
-};
+class HiddenDialog : public InProcessDialog {};
 
 TEST_F(HiddenDialog, TextSetWhileHiddenIsTheTextOnceShown) {
     struct Row {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dialog/Unit1.h"
+#include "tests/toolkit/InProcessDialog.h"
 
 namespace {
 
@@ -14,21 +15,13 @@ BOOL CALLBACK CollectShown(HWND window, LPARAM shown) {
 
 }  // namespace
 
-class BuiltDialog : public ::testing::Test {
+class BuiltDialog : public InProcessDialog {
 protected:
-    void SetUp() override { NewSetupForm(dialog_, nullptr); }
-    void TearDown() override {
-        tk::MainWindow = nullptr;
-        delete dialog_->Form;
-    }
-
     std::vector<tk::Control*> Controls() const {
         return {dialog_->NickPrefixLabel, dialog_->BotCountLabel, dialog_->SkillLabel,
                 dialog_->AboutButton,     dialog_->OkButton,      dialog_->BotCountCombo,
                 dialog_->SkillCombo,      dialog_->NickPrefixEdit, dialog_->DebugCheck};
     }
-
-    SetupForm* dialog_ = nullptr;
 };
 
 TEST_F(BuiltDialog, NothingOfItIsVisibleWhenNewSetupFormReturns) {
