@@ -5,6 +5,7 @@
 
 #include "config/IniFile.h"
 #include "tests/config/ScratchFile.h"
+#include "tests/support/HeldOpen.h"
 #include "tests/support/IniEntries.h"
 #include "tests/support/LongText.h"
 
@@ -23,21 +24,6 @@ void WriteAllFour(IniFile& ini) {
     ini.ValueString("nick_prefix", "^1new");
 }
 
-// Another handle on the file that shares nothing, as an editor that locks what it has open.
-class HeldOpen {
-public:
-    explicit HeldOpen(const std::string& path)
-        : file_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldOpen() { Release(); }
-    bool Holding() const { return file_ != INVALID_HANDLE_VALUE; }
-    void Release() {
-        if (Holding()) CloseHandle(file_);
-        file_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE file_;
-};
 
 }  // namespace
 

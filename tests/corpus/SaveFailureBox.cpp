@@ -11,22 +11,6 @@
 
 namespace {
 
-struct BoxSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindMessageBox(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<BoxSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (owner != search->processId || !IsWindowVisible(window) || std::string(className) != "#32770") return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 BOOL CALLBACK CollectTexts(HWND child, LPARAM lParam) {
     reinterpret_cast<std::vector<std::string>*>(lParam)->push_back(DialogProcess::Text(child));
     return TRUE;
@@ -35,12 +19,8 @@ BOOL CALLBACK CollectTexts(HWND child, LPARAM lParam) {
 }  // namespace
 
 void ExpectToldSaveFailedAndDismiss(const DialogProcess& dialog, const std::string& config) {
-    BoxSearch search{dialog.ProcessId(), nullptr};
-    ASSERT_TRUE(WaitUntil([&] {
-        EnumWindows(FindMessageBox, LPARAM(&search));
-        return search.found != nullptr;
-    })) << "no message box";
-    HWND box = search.found;
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = dialog.ShownWindowOfClass("#32770")) != nullptr; })) << "no message box";
     EXPECT_EQ(DialogProcess::Text(box), "tolv.bot.setup");
     EXPECT_EQ(GetWindow(box, GW_OWNER), dialog.Form());
     std::vector<std::string> texts;

@@ -9,28 +9,7 @@
 
 namespace {
 
-struct ListSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindShownList(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<ListSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (owner != search->processId || !IsWindowVisible(window) || lstrcmpiA(name, "ComboLBox") != 0) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// The list window of the program that is on screen now, or null.
-HWND ShownList(const DialogProcess& dialog) {
-    ListSearch search{dialog.ProcessId(), nullptr};
-    EnumWindows(FindShownList, LPARAM(&search));
-    return search.found;
-}
+HWND ShownList(const DialogProcess& dialog) { return dialog.ShownWindowOfClass("ComboLBox"); }
 
 bool Dropped(HWND combo) { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }
 

@@ -27,28 +27,8 @@ bool ClickUntil(POINT at, Seen seen, int step = 5) {
     return RetryUntil([&](int attempt) { Click(POINT{at.x + step * attempt, at.y}); }, seen);
 }
 
-namespace retry_detail {
-struct PopupSearch {
-    DWORD processId;
-    bool shown;
-};
-inline BOOL CALLBACK FindPopup(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<PopupSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (owner == search->processId && IsWindowVisible(window) && lstrcmpA(name, "#32768") == 0) search->shown = true;
-    return !search->shown;
-}
-}  // namespace retry_detail
-
 // Whether a menu of the program is open on screen.
-inline bool MenuShown(const DialogProcess& dialog) {
-    retry_detail::PopupSearch search{dialog.ProcessId(), false};
-    EnumWindows(retry_detail::FindPopup, LPARAM(&search));
-    return search.shown;
-}
+inline bool MenuShown(const DialogProcess& dialog) { return dialog.ShownWindowOfClass("#32768") != nullptr; }
 
 // Opens the window menu with Alt+Space; a Space that lost its Alt only reaches the focused control.
 inline bool OpenWindowMenu(const DialogProcess& dialog) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/settings/UserActions.h"
+#include "tests/support/HeldOpen.h"
 #include "tests/support/IniEntries.h"
 #include "tests/support/Input.h"
 #include "tests/support/Paths.h"
@@ -61,21 +62,6 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
     return found;
 }
 
-// Another program that holds the file open and shares nothing, as some editors do.
-class HeldOpen {
-public:
-    explicit HeldOpen(const std::string& path)
-        : file_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldOpen() { Release(); }
-    bool Holding() const { return file_ != INVALID_HANDLE_VALUE; }
-    void Release() {
-        if (Holding()) CloseHandle(file_);
-        file_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE file_;
-};
 
 enum class Cause { kMissingFolder, kHeldOpen };
 enum class Dismiss { kClickOk, kEnter };

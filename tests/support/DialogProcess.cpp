@@ -7,22 +7,29 @@
 
 namespace {
 
+// A visible top-level window of one process whose caption or class is the one asked for.
 struct Search {
     DWORD processId;
+    const char* caption;
+    const char* className;
     HWND found;
 };
 
-BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM lParam) {
+BOOL CALLBACK FindShownWindow(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<Search*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    char caption[64] = "";
-    GetWindowTextA(window, caption, sizeof caption);
-    if (owner == search->processId && IsWindowVisible(window) && std::string(caption) == "tolv.bot.setup") {
-        search->found = window;
-        return FALSE;
+    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+    char text[64] = "";
+    if (search->caption) {
+        GetWindowTextA(window, text, sizeof text);
+        if (lstrcmpA(text, search->caption) != 0) return TRUE;
+    } else {
+        GetClassNameA(window, text, sizeof text);
+        if (lstrcmpiA(text, search->className) != 0) return TRUE;
     }
-    return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
 }  // namespace
@@ -42,9 +49,9 @@ void DialogProcess::Start(const std::string& exe, const std::string& currentDir)
         ADD_FAILURE() << "cannot start " << exe << ", error " << GetLastError();
         return;
     }
-    Search search{info_.dwProcessId, nullptr};
+    Search search{info_.dwProcessId, "tolv.bot.setup", nullptr, nullptr};
     bool shown = WaitUntil([&] {
-        EnumWindows(FindVisibleDialog, LPARAM(&search));
+        EnumWindows(FindShownWindow, LPARAM(&search));
         return search.found != nullptr || !Running();
     });
     form_ = search.found;
@@ -131,6 +138,12 @@ HWND DialogProcess::Focus() const {
     gui.cbSize = sizeof gui;
     GetGUIThreadInfo(GetWindowThreadProcessId(form_, nullptr), &gui);
     return gui.hwndFocus;
+}
+
+HWND DialogProcess::ShownWindowOfClass(const char* className) const {
+    Search search{info_.dwProcessId, nullptr, className, nullptr};
+    EnumWindows(FindShownWindow, LPARAM(&search));
+    return search.found;
 }
 
 RECT ScreenRect(HWND window) {

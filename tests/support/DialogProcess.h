@@ -56,6 +56,8 @@ public:
     static bool Checked(HWND check);
     // The control with the keyboard focus in the program's thread.
     HWND Focus() const;
+    // A visible top-level window of the program of that class (a message box, an opened list, a menu), or null.
+    HWND ShownWindowOfClass(const char* className) const;
 
 private:
     void Start(const std::string& exe, const std::string& currentDir);
