@@ -1,6 +1,8 @@
 // CreateRemoteThread with LoadLibraryA loads the DLL; a second remote thread runs its export.
 #include "tests/dialog/Spy.h"
 
+#include <psapi.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,6 +19,19 @@ bool RunRemote(HANDLE process, LPTHREAD_START_ROUTINE function, void* argument, 
     bool done = WaitForSingleObject(thread, kPatience) == WAIT_OBJECT_0 && GetExitCodeThread(thread, result);
     CloseHandle(thread);
     return done;
+}
+
+// Where the program loaded a DLL: a thread's exit code is 32 bits, too few for an address of a 64-bit process.
+char* RemoteModuleBase(HANDLE process, const std::string& dll) {
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    if (!EnumProcessModules(process, modules, sizeof modules, &bytes)) return nullptr;
+    for (DWORD i = 0; i < bytes / sizeof *modules && i < 512; ++i) {
+        char path[MAX_PATH] = "";
+        if (GetModuleFileNameExA(process, modules[i], path, sizeof path) && lstrcmpiA(path, dll.c_str()) == 0)
+            return reinterpret_cast<char*>(modules[i]);
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -39,8 +54,9 @@ bool SpyOn(const DialogProcess& dialog, SpyReport* report) {
     // kernel32 sits at the same address in every process, so the local LoadLibraryA is the program's too.
     auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
         reinterpret_cast<DWORD_PTR>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
-    DWORD remoteBase = 0;
-    if (!RunRemote(process, loadLibrary, remote, &remoteBase) || !remoteBase) {
+    DWORD loaded = 0;
+    char* remoteBase = nullptr;
+    if (!RunRemote(process, loadLibrary, remote, &loaded) || !loaded || !(remoteBase = RemoteModuleBase(process, dll))) {
         ADD_FAILURE() << "the program did not load " << dll;
         return false;
     }
@@ -52,7 +68,7 @@ bool SpyOn(const DialogProcess& dialog, SpyReport* report) {
         return false;
     }
     auto remoteSpy = reinterpret_cast<LPTHREAD_START_ROUTINE>(
-        DWORD_PTR(remoteBase) + (reinterpret_cast<DWORD_PTR>(localSpy) - reinterpret_cast<DWORD_PTR>(local)));
+        remoteBase + (reinterpret_cast<DWORD_PTR>(localSpy) - reinterpret_cast<DWORD_PTR>(local)));
     FreeLibrary(local);
     DWORD spyResult = 1;
     if (!RunRemote(process, remoteSpy, remote + reportOffset, &spyResult) || spyResult != 0) {

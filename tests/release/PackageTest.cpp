@@ -96,8 +96,13 @@ TEST(Package, ProgramFromItShowsTheStoredSettingsWithCommonControls6AndCloses) {
     // The program imports no comctl32; the manifest's dependency has Windows load version 6 from its side-by-side
     // folder for the controls (under Wine that copy's own version resource says 5.81).
     std::vector<std::string> comctl32 = LoadedDllPaths(dialog.Process(), "comctl32.dll");
-    EXPECT_TRUE(std::any_of(comctl32.begin(), comctl32.end(), [](const std::string& path) {
-        return path.find("\\winsxs\\x86_microsoft.windows.common-controls_6595b64144ccf1df_6.") != std::string::npos;
+#ifdef _WIN64
+    const char side[] = "\\winsxs\\amd64_microsoft.windows.common-controls_6595b64144ccf1df_6.";
+#else
+    const char side[] = "\\winsxs\\x86_microsoft.windows.common-controls_6595b64144ccf1df_6.";
+#endif
+    EXPECT_TRUE(std::any_of(comctl32.begin(), comctl32.end(), [&](const std::string& path) {
+        return path.find(side) != std::string::npos;
     })) << "common controls 6 not loaded; " << comctl32.size() << " other copies";
 
     PressKeys({VK_MENU, VK_F4});

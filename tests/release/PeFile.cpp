@@ -7,10 +7,20 @@ PeFile::PeFile(std::string bytes) : bytes_(std::move(bytes)) {
     const auto* dos = At<IMAGE_DOS_HEADER>(0);
     if (!dos || dos->e_magic != IMAGE_DOS_SIGNATURE) return;
     const auto* headers = At<IMAGE_NT_HEADERS32>(size_t(dos->e_lfanew));
-    if (!headers || headers->Signature != IMAGE_NT_SIGNATURE ||
-        headers->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR32_MAGIC)
-        return;
-    headers_ = headers;
+    if (!headers || headers->Signature != IMAGE_NT_SIGNATURE) return;
+    // The two optional headers differ in size before the data directories; what comes before them is shared.
+    if (headers->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR32_MAGIC) {
+        headers_ = headers;
+    } else if (headers->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC &&
+               At<IMAGE_NT_HEADERS64>(size_t(dos->e_lfanew))) {
+        headers_ = headers;
+        wide_ = true;
+    }
+}
+
+IMAGE_DATA_DIRECTORY PeFile::Directory(int index) const {
+    if (wide_) return reinterpret_cast<const IMAGE_NT_HEADERS64*>(headers_)->OptionalHeader.DataDirectory[index];
+    return headers_->OptionalHeader.DataDirectory[index];
 }
 
 size_t PeFile::Offset(uint32_t rva) const {

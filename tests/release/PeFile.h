@@ -11,10 +11,10 @@ class PeFile {
 public:
     explicit PeFile(std::string bytes);
 
-    // False when the bytes are no 32-bit PE image.
+    // False when the bytes are no PE image (32- or 64-bit).
     bool Valid() const { return headers_ != nullptr; }
     const IMAGE_FILE_HEADER& FileHeader() const { return headers_->FileHeader; }
-    IMAGE_DATA_DIRECTORY Directory(int index) const { return headers_->OptionalHeader.DataDirectory[index]; }
+    IMAGE_DATA_DIRECTORY Directory(int index) const;
 
     // The DLL names in the import directory, as written there.
     std::vector<std::string> ImportedDlls() const;
@@ -34,4 +34,5 @@ private:
 
     std::string bytes_;
     const IMAGE_NT_HEADERS32* headers_ = nullptr;
+    bool wide_ = false;
 };

@@ -6,12 +6,17 @@
 #   stop_display   Stops the Wine processes of the project's prefix, then the Xvfb that
 #                  start_display started, and unsets DISPLAY. Does nothing if it started none.
 #                  Install it as a trap right after start_display: trap stop_display EXIT
-#   tolv_wineprefix  Prints the prefix: $TOLV_WINEPREFIX, else <repo>/build/wineprefix.
+#   tolv_wineprefix  Prints the prefix: $TOLV_WINEPREFIX, else <repo>/build/wineprefix (wineprefix64 for a 64-bit
+#                  Wine, see arch.sh).
 
 _tolv_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# shellcheck source=arch.sh
+. "$_tolv_repo/tools/lib/arch.sh"
 
 tolv_wineprefix() {
-  printf '%s\n' "${TOLV_WINEPREFIX:-$_tolv_repo/build/wineprefix}"
+  local suffix=''
+  [ "$(tolv_arch)" = win32 ] || suffix=64
+  printf '%s\n' "${TOLV_WINEPREFIX:-$_tolv_repo/build/wineprefix$suffix}"
 }
 
 # For use in a subshell before exec: a long-lived child that inherits a lock descriptor holds
