@@ -9,7 +9,8 @@
 IniFile::IniFile(std::wstring path) : path_(std::move(path)), reachable_(Reaches(path_)) {}
 
 bool IniFile::Reaches(const std::wstring& path) {
-    return path.size() < MAX_PATH;
+    // A name without a folder would go to the Windows folder.
+    return !path.empty() && path.size() < MAX_PATH;
 }
 
 int32_t IniFile::ReadInteger(const char* key, int32_t fallback) const {

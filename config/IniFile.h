@@ -9,7 +9,8 @@ public:
     // Starts in reading mode with no current section; touches no file.
     explicit IniFile(std::wstring path);
 
-    // Whether the profile functions can take the path: they cut or garble one of MAX_PATH characters or more.
+    // Whether the profile functions can take the path: they cut or garble one of MAX_PATH characters or more, and
+    // take an empty one for a file in the Windows folder.
     static bool Reaches(const std::wstring& path);
 
     void SwitchToWriting() { writing_ = true; }

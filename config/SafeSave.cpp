@@ -81,6 +81,7 @@ SafeSave::SafeSave(const std::wstring& path)
       copy_(DirectoryOf(target_) + L"config.tmp"),
       lock_(target_, kLockPatience) {
     if (!lock_.Held() || !IniFile::Reaches(target_) || !IniFile::Reaches(copy_)) return;
+    owner_ = true;
     // What a killed save left behind goes first.
     Remove(copy_);
     attributes_ = GetFileAttributesW(target_.c_str());
@@ -99,6 +100,7 @@ SafeSave::SafeSave(const std::wstring& path)
 }
 
 SafeSave::~SafeSave() {
+    if (!owner_) return;
     Forget(copy_);
     if (!committed_) Remove(copy_);
 }

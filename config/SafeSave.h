@@ -15,8 +15,8 @@ public:
     // A copy that did not take the file's place is removed; then other saves may go on.
     ~SafeSave();
 
-    // Where the writes go.
-    const std::wstring& CopyPath() const { return copy_; }
+    // Where the writes go; no path at all when the save cannot go ahead, so that nothing is written.
+    std::wstring CopyPath() const { return ready_ ? copy_ : std::wstring(); }
 
     // Checks that the copy on disk holds all the writes made to it and everything the file held, then puts it in the
     // file's place. False when the file is left as it was.
@@ -26,6 +26,8 @@ private:
     std::wstring target_;
     std::wstring copy_;
     FileLock lock_;
+    // The copy is this save's to make and remove: the lock is held and the path reachable.
+    bool owner_ = false;
     bool ready_ = false;
     bool committed_ = false;
     unsigned long attributes_ = 0;
