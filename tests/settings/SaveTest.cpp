@@ -158,10 +158,9 @@ TEST(Save, OkThenAtOnceTheCloseBoxEndsTheProgramOnceNormally) {
     DialogProcess dialog(game);
     ASSERT_TRUE(dialog.Up());
     ASSERT_TRUE(ToggleWithMouse(dialog, dialog.Control(Ctl::DebugCheck)));
-    POINT closeBox = CloseBoxPoint(dialog.Form());
+    RECT ok = ScreenRect(dialog.Control(Ctl::OkButton));
     // The second click is queued before the program has taken the first one's close request.
-    ClickWindow(dialog.Control(Ctl::OkButton));
-    Click(closeBox);
+    ClickInTurn({POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2}, CloseBoxPoint(dialog.Form())});
     ASSERT_TRUE(dialog.WaitForExit());
     EXPECT_EQ(dialog.ExitCode(), 0u);
     EXPECT_EQ(ParseIni(game.ReadConfig()), WithValue(ParseIni(kFixture), "main", "debug", "1"));

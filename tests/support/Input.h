@@ -1,4 +1,6 @@
-// Real input, as a user's mouse and keyboard make it, sent to whatever window is under it or focused.
+// Real input, as a user's mouse and keyboard make it, sent to whatever window is under it or focused. Each input is
+// sent once: a button goes down only once the cursor has stayed on its spot, and keys only once the focused
+// program has taken what came before, so a test never needs to send anything again.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +12,9 @@
 void Click(POINT screen);
 // Clicks a window at a point of its own rectangle (by default its centre).
 void ClickWindow(HWND window, int dx = -1, int dy = -1);
+// Clicks the spots one right after the other, sent together, for clicks that must all be queued before the
+// program takes the first.
+void ClickInTurn(std::initializer_list<POINT> spots);
 // The left button's parts, for drags and for a press that is let go elsewhere; each moves the pointer there.
 void MouseDown(POINT screen);
 void MouseMove(POINT screen);
