@@ -21,7 +21,7 @@ IniFile Writer(const std::string& path, const char* section) {
 }
 
 // The key's value as the bytes of the file hold it, without the profile functions' reading in between.
-std::string StoredText(const std::string& path, const char* section, const char* key) {
+std::string TextInTheFile(const std::string& path, const char* section, const char* key) {
     return ValueIn(ParseIni(ReadFileBytes(path)), section, key);
 }
 
@@ -67,7 +67,7 @@ TEST(IniFileWrite, IntegerIsWrittenAsPlainDecimalText) {
         ASSERT_TRUE(WriteFileBytes(folder.File(row), kFixture));
         IniFile ini = Writer(folder.File(row), "main");
         EXPECT_EQ(ini.ValueInteger("num_bots", c.value), c.value) << "writing returns the value given";
-        EXPECT_EQ(StoredText(folder.File(row), "main", "num_bots"), c.text);
+        EXPECT_EQ(TextInTheFile(folder.File(row), "main", "num_bots"), c.text);
 
         IniFile reader(Widen(folder.File(row)));
         reader.SetSection("main");
@@ -83,7 +83,7 @@ TEST(IniFileWrite, BooleanIsWrittenAsOneOrZero) {
         ASSERT_TRUE(WriteFileBytes(path, kFixture));
         IniFile ini = Writer(path, "main");
         EXPECT_EQ(ini.ValueBoolean("debug", value), value) << "writing returns the value given";
-        EXPECT_EQ(StoredText(path, "main", "debug"), value ? "1" : "0");
+        EXPECT_EQ(TextInTheFile(path, "main", "debug"), value ? "1" : "0");
     }
 }
 
@@ -95,7 +95,7 @@ TEST(IniFileWrite, StringIsWrittenAsItIs) {
         ASSERT_TRUE(WriteFileBytes(folder.File(row), kFixture));
         IniFile ini = Writer(folder.File(row), "bot");
         EXPECT_EQ(ini.ValueString("nick_prefix", cases[row]), cases[row]) << "writing returns the value given";
-        EXPECT_TRUE(StoredText(folder.File(row), "bot", "nick_prefix") == cases[row]) << "the stored text differs";
+        EXPECT_TRUE(TextInTheFile(folder.File(row), "bot", "nick_prefix") == cases[row]) << "the stored text differs";
     }
 }
 
@@ -156,5 +156,5 @@ TEST(IniFileWrite, MissingFileIsCreatedInAnExistingFolder) {
     IniFile ini = Writer(path, "main");
     ini.ValueInteger("num_bots", 2);
     EXPECT_FALSE(ini.WriteFailed());
-    EXPECT_EQ(StoredText(path, "main", "num_bots"), "2");
+    EXPECT_EQ(TextInTheFile(path, "main", "num_bots"), "2");
 }

@@ -27,10 +27,10 @@ TEST(ConcurrentChange, ChangesMadeByAnotherProgramWhileTheDialogIsOpenSurviveOk)
 
     if (!PressOkAndExpectExit(dialog)) return;
     ExpectSaved(config, before, edited);
-    EXPECT_EQ(StoredText(config, "server", "port"), "27961");
-    EXPECT_EQ(StoredText(config, "server", "hostname"), "<missing>");
-    EXPECT_EQ(StoredText(config, "main", "map"), "q3tourney2");
-    EXPECT_EQ(StoredText(config, "bot", "team"), "blue");
-    EXPECT_EQ(StoredText(config, "maps", "first"), "<missing>");
-    EXPECT_EQ(StoredText(config, "rcon", "password"), "secret");
+    EXPECT_EQ(game.ReadValue("server", "port"), "27961");
+    EXPECT_EQ(game.ReadValue("server", "hostname"), "<missing>");
+    EXPECT_EQ(game.ReadValue("main", "map"), "q3tourney2");
+    EXPECT_EQ(game.ReadValue("bot", "team"), "blue");
+    EXPECT_EQ(game.ReadValue("maps", "first"), "<missing>");
+    EXPECT_EQ(game.ReadValue("rcon", "password"), "secret");
 }

@@ -14,7 +14,7 @@ TEST_P(SettingsFile, OpensShowsTheStoredValuesAndSavesOnlyItsKeys) {
     const Fixture& fixture = GetParam();
     GameFolder game;
     game.WriteConfig(fixture.bytes());
-    OpenEditSave(game.Exe(), game.Config(), game.Dir());
+    ExpectRestKept(game.Config(), OpenEditSave(game.Exe(), game.Config(), game.Dir()));
 
     std::vector<std::string> lines = TextLines(game.ReadConfig());
     for (const std::string& kept : fixture.keptLines)

@@ -38,7 +38,7 @@ TEST_P(LineBreakInPrefix, SavesTheTextUpToTheBreakAndNoOtherKeyOrSection) {
 
     HWND edit = dialog.Control(Ctl::NickPrefixEdit);
     SendMessageA(edit, WM_SETTEXT, 0, LPARAM(prefix.text));
-    ASSERT_EQ(WholeText(edit), prefix.text) << "the edit box did not keep the line break";
+    ASSERT_EQ(DialogProcess::Text(edit), prefix.text) << "the edit box did not keep the line break";
     BeforeOk before = RecordBeforeOk(game.Config());
     if (!PressOkAndExpectExit(dialog)) return;
 

@@ -3,22 +3,12 @@
 
 #include <string>
 
-#include "tests/corpus/ProfileView.h"
 #include "tests/support/DialogProcess.h"
-
-// The four settings as the dialog holds them; an index of -1 is a list without a selection.
-struct Settings {
-    int botIndex;
-    bool debug;
-    int skillIndex;
-    std::string nick;
-};
+#include "tests/support/ProfileView.h"
+#include "tests/support/Settings.h"
 
 // What the dialog must show for this file, by the platform's own reads (an out-of-range number selects nothing).
 Settings PlatformReads(const std::string& config);
-
-// The control's text, however long; cross-process WM_GETTEXT into a buffer of its own size.
-std::string WholeText(HWND window);
 
 // Expects the dialog to be responsive and to show these values; false when it is not worth going on.
 bool ExpectShows(const DialogProcess& dialog, const Settings& shown);
@@ -44,16 +34,21 @@ bool PressOkAndExpectExit(DialogProcess& dialog);
 // A list without a selection keeps its stored text.
 void ExpectSaved(const std::string& config, const BeforeOk& before, const Settings& saved);
 
-// What a save may do to the rest of the file.
-enum class Rest {
-    // Every other section and key stays, with its value.
-    Kept,
-    // As the platform leaves it when it writes the same values itself: a damaged file can hold text that no
-    // write keeps, whoever makes it (a section whose name starts with a zero byte loses its header).
-    AsThePlatformWritesIt,
+// What one round left for the check of the rest of the file.
+struct Round {
+    // False when nothing was saved: the dialog failed, or the prefix was too long for the platform's write.
+    bool saved;
+    BeforeOk before;
+    Settings edited;
 };
 
-// All of it for a program file: start it, check, edit, press "Ok", check the file. A prefix too long for the
-// platform's write cannot be saved: then the user is told, closes the dialog, and the file stays as it was.
-void OpenEditSave(const std::string& exe, const std::string& config, const std::string& currentDir,
-                  Rest rest = Rest::Kept);
+// All of it for a program file: start it, check, edit, press "Ok", check the four keys and the file's encoding.
+// A prefix too long for the platform's write cannot be saved: then the user is told, closes the dialog, and the file
+// stays as it was.
+Round OpenEditSave(const std::string& exe, const std::string& config, const std::string& currentDir);
+
+// After a saved round: every other section and key stays, with its value.
+void ExpectRestKept(const std::string& config, const Round& round);
+// After a saved round: the rest is as the platform leaves it when it writes the same values itself. A damaged file
+// can hold text that no write keeps, whoever makes it (a section whose name starts with a zero byte loses its header).
+void ExpectRestAsThePlatformWritesIt(const std::string& config, const Round& round);

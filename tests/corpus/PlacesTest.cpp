@@ -85,7 +85,7 @@ TEST_P(Places, TheProgramFindsItsFileAndSavesOnlyItsKeys) {
     place.game->WriteConfig(kSettings);
     std::string decoy = place.decoy.empty() ? "" : ReadFileBytes(place.decoy);
 
-    OpenEditSave(place.exe, place.game->Config(), place.currentDir);
+    ExpectRestKept(place.game->Config(), OpenEditSave(place.exe, place.game->Config(), place.currentDir));
 
     if (!place.decoy.empty()) {
         EXPECT_EQ(ReadFileBytes(place.decoy), decoy) << "the file in the current directory";

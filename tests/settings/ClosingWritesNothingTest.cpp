@@ -3,10 +3,12 @@
 
 #include <string>
 
-#include "tests/settings/UserActions.h"
+#include "tests/support/DialogProcess.h"
 #include "tests/support/Input.h"
 #include "tests/support/Paths.h"
+#include "tests/support/UserActions.h"
 #include "tests/support/Wait.h"
+#include "tests/support/WindowFinders.h"
 
 namespace {
 
@@ -45,12 +47,7 @@ void ChangeEverythingThenClose(const Case& c, size_t row) {
         break;
     case Close::kWindowMenu: {
         Click(WindowMenuPoint(dialog.Form()));
-        HWND menu = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            for (HWND window : OtherWindows(dialog))
-                if (ClassOf(window) == "#32768") menu = window;
-            return menu != nullptr;
-        })) << "the window menu did not open";
+        ASSERT_TRUE(WaitUntil([&] { return MenuShown(dialog); })) << "the window menu did not open";
         // The Close item by its access key, as the menu underlines it.
         PressKey('C');
         break;

@@ -7,32 +7,9 @@
 #include "tests/support/IniEntries.h"
 #include "tests/support/Input.h"
 #include "tests/support/Paths.h"
+#include "tests/support/Settings.h"
 
 namespace {
-
-struct Shown {
-    int botCount;
-    bool debug;
-    int skill;
-    std::string prefix;
-};
-
-// Read at once: the harness hands the dialog over as soon as it is visible.
-Shown WhatTheDialogShows(const DialogProcess& dialog) {
-    return Shown{DialogProcess::CurrentIndex(dialog.Control(Ctl::BotCountCombo)),
-                 DialogProcess::Checked(dialog.Control(Ctl::DebugCheck)),
-                 DialogProcess::CurrentIndex(dialog.Control(Ctl::SkillCombo)),
-                 DialogProcess::Text(dialog.Control(Ctl::NickPrefixEdit))};
-}
-
-void ExpectShown(const Shown& actual, const Shown& expected) {
-    EXPECT_EQ(actual.botCount, expected.botCount) << "bot count index";
-    EXPECT_EQ(actual.debug, expected.debug) << "debug";
-    EXPECT_EQ(actual.skill, expected.skill) << "skill index";
-    EXPECT_EQ(actual.prefix, expected.prefix) << "nick prefix";
-}
-
-const Shown kDefaults{1, false, 2, "^2^btolv^n^7"};
 
 // A folder that is not the game's, with a settings file of its own that must not be read.
 std::string OtherCurrentDirectory() {
@@ -46,7 +23,7 @@ std::string OtherCurrentDirectory() {
 TEST(Load, StoredValuesAreShownWhateverTheCurrentDirectory) {
     struct Case {
         const char* file;
-        Shown expected;
+        Settings expected;
     } cases[] = {
         {"[main]\r\nnum_bots=0\r\ndebug=1\r\n[bot]\r\nskill=1\r\nnick_prefix=^1x y\r\n", {0, true, 0, "^1x y"}},
         {"[main]\r\nnum_bots=8\r\ndebug=0\r\n[bot]\r\nskill=5\r\nnick_prefix=\r\n", {8, false, 4, ""}},
@@ -57,7 +34,7 @@ TEST(Load, StoredValuesAreShownWhateverTheCurrentDirectory) {
         {"[main]\r\nnum_bots=-2\r\n[bot]\r\nskill=-1\r\n", {-1, false, -1, "^2^btolv^n^7"}},
         {"[main]\r\nnum_bots=65536\r\n[bot]\r\nskill=65538\r\n", {-1, false, -1, "^2^btolv^n^7"}},
         {"[bot]\r\nskill=4\r\n", {1, false, 3, "^2^btolv^n^7"}},
-        {"; nothing for the dialog\r\n[other]\r\nnum_bots=5\r\nskill=5\r\n", kDefaults},
+        {"; nothing for the dialog\r\n[other]\r\nnum_bots=5\r\nskill=5\r\n", kDefaultSettings},
     };
     std::string elsewhere = OtherCurrentDirectory();
     for (size_t row = 0; row < std::size(cases); ++row) {
@@ -66,7 +43,8 @@ TEST(Load, StoredValuesAreShownWhateverTheCurrentDirectory) {
         game.WriteConfig(cases[row].file);
         DialogProcess dialog(game, elsewhere);
         if (!dialog.Up()) continue;
-        ExpectShown(WhatTheDialogShows(dialog), cases[row].expected);
+        // Read at once: the harness hands the dialog over as soon as it is visible.
+        EXPECT_EQ(WhatTheDialogShows(dialog), cases[row].expected);
     }
 }
 
@@ -74,7 +52,7 @@ TEST(Load, WithoutAFileTheDefaultsAreShownAndOkStoresThem) {
     GameFolder game;
     DialogProcess dialog(game);
     ASSERT_TRUE(dialog.Up());
-    ExpectShown(WhatTheDialogShows(dialog), kDefaults);
+    EXPECT_EQ(WhatTheDialogShows(dialog), kDefaultSettings);
 
     ClickWindow(dialog.Control(Ctl::OkButton));
     ASSERT_TRUE(dialog.WaitForExit());

@@ -3,12 +3,14 @@
 
 #include <string>
 
-#include "tests/settings/UserActions.h"
+#include "tests/support/DialogProcess.h"
 #include "tests/support/IniEntries.h"
 #include "tests/support/Input.h"
 #include "tests/support/LongText.h"
 #include "tests/support/Paths.h"
+#include "tests/support/UserActions.h"
 #include "tests/support/Wait.h"
+#include "tests/support/WindowFinders.h"
 
 namespace {
 

@@ -110,9 +110,13 @@ bool DialogProcess::WaitIdle() const {
 }
 
 std::string DialogProcess::Text(HWND window) {
-    char buffer[4096] = "";
-    SendMessageA(window, WM_GETTEXT, sizeof buffer, LPARAM(buffer));
-    return buffer;
+    // Sized by the control's own count, with room to see that the text grew in between; then read again.
+    for (;;) {
+        size_t length = size_t(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+        std::string text(length + 2, '\0');
+        text.resize(size_t(SendMessageA(window, WM_GETTEXT, text.size(), LPARAM(&text[0]))));
+        if (text.size() <= length) return text;
+    }
 }
 
 int DialogProcess::CurrentIndex(HWND combo) { return int(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
@@ -130,6 +134,8 @@ std::vector<std::string> DialogProcess::Items(HWND combo) {
     }
     return items;
 }
+
+bool DialogProcess::Dropped(HWND combo) { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }
 
 bool DialogProcess::Checked(HWND check) { return SendMessageA(check, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 

@@ -49,10 +49,12 @@ public:
     // Waits until the program has handled everything that was sent to it so far.
     bool WaitIdle() const;
 
-    // Text, selection and state of a control, read from outside as a screen reader would.
+    // Text, selection and state of a control, read from outside as a screen reader would; the text whole.
     static std::string Text(HWND window);
     static int CurrentIndex(HWND combo);
     static std::vector<std::string> Items(HWND combo);
+    // Whether the combo box's list is open.
+    static bool Dropped(HWND combo);
     static bool Checked(HWND check);
     // The control with the keyboard focus in the program's thread.
     HWND Focus() const;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/Paths.h"
+#include "tests/support/ProfileView.h"
 
 GameFolder::GameFolder(const std::string& name) {
     std::string root = ScratchDir();
@@ -30,8 +31,5 @@ bool GameFolder::HasConfig() const { return FileExists(Config()); }
 void GameFolder::RemovePluginDir() const { RemoveTree(PluginDir()); }
 
 std::string GameFolder::ReadValue(const char* section, const char* key, const char* fallback) const {
-    std::string buffer(1 << 16, '\0');
-    DWORD length = GetPrivateProfileStringA(section, key, fallback, &buffer[0], DWORD(buffer.size()), Config().c_str());
-    buffer.resize(length);
-    return buffer;
+    return StoredText(Config(), section, key, fallback);
 }

@@ -20,7 +20,7 @@ public:
     bool HasConfig() const;
     void RemovePluginDir() const;
 
-    // What the profile functions read from the file, as the plug-in would see it.
+    // What the profile functions read from the file, as the plug-in would see it, however long: StoredText of Config().
     std::string ReadValue(const char* section, const char* key, const char* fallback = "<missing>") const;
 
 private:

@@ -7,8 +7,9 @@
 
 class HeldOpen {
 public:
-    explicit HeldOpen(const std::string& path)
-        : file_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    // By default open for reading and writing; GENERIC_READ alone is a reader that still lets nobody in.
+    explicit HeldOpen(const std::string& path, DWORD access = GENERIC_READ | GENERIC_WRITE)
+        : file_(CreateFileA(path.c_str(), access, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
     HeldOpen(const HeldOpen&) = delete;
     HeldOpen& operator=(const HeldOpen&) = delete;
     ~HeldOpen() { Release(); }
@@ -17,6 +18,17 @@ public:
     void Release() {
         if (Holding()) CloseHandle(file_);
         file_ = INVALID_HANDLE_VALUE;
+    }
+
+    // The file's bytes read through this handle, the one way to see them while it is held.
+    std::string Bytes() const {
+        if (!Holding()) return std::string();
+        std::string bytes(GetFileSize(file_, nullptr), '\0');
+        DWORD read = 0;
+        SetFilePointer(file_, 0, nullptr, FILE_BEGIN);
+        if (!bytes.empty()) ReadFile(file_, &bytes[0], DWORD(bytes.size()), &read, nullptr);
+        bytes.resize(read);
+        return bytes;
     }
 
 private:

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "tests/support/DialogProcess.h"
 
@@ -17,11 +16,5 @@ bool FocusClosed(const DialogProcess& dialog, HWND combo);
 bool TypeOver(const DialogProcess& dialog, HWND edit, const std::string& text);
 // Clicks the check box; true once its state has flipped.
 bool ToggleWithMouse(const DialogProcess& dialog, HWND check);
-
-// Screen points of the title bar's parts, found by asking the window what lies where.
-POINT CloseBoxPoint(HWND form);
-POINT WindowMenuPoint(HWND form);
-
-// The program's visible top-level windows other than the dialog: message boxes, menus, opened lists.
-std::vector<HWND> OtherWindows(const DialogProcess& dialog);
-std::string ClassOf(HWND window);
+// Opens the window menu with Alt+Space; true once it shows.
+bool OpenWindowMenu(const DialogProcess& dialog);

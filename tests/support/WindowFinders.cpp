@@ -1,0 +1,79 @@
+// Every search asks Windows, as a user's eye would: by class, by visibility, by what a point of the frame is.
+#include "tests/support/WindowFinders.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+struct Others {
+    DWORD processId;
+    HWND form;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOthers(HWND window, LPARAM lParam) {
+    auto* others = reinterpret_cast<Others*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == others->processId && window != others->form && IsWindowVisible(window))
+        others->found.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectVisible(HWND window, LPARAM lParam) {
+    if (IsWindowVisible(window)) reinterpret_cast<std::set<HWND>*>(lParam)->insert(window);
+    return TRUE;
+}
+
+// The middle of a part of the title bar, from what the window says lies under each point near one end.
+POINT FindHit(HWND form, LRESULT part, bool atRight) {
+    RECT frame = ScreenRect(form);
+    RECT box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    for (int y = frame.top; y < frame.top + 48; ++y) {
+        for (int step = 0; step < 64; ++step) {
+            int x = atRight ? frame.right - 1 - step : frame.left + step;
+            if (SendMessageA(form, WM_NCHITTEST, 0, MAKELPARAM(x, y)) != part) continue;
+            box = RECT{std::min(box.left, LONG(x)), std::min(box.top, LONG(y)), std::max(box.right, LONG(x)),
+                       std::max(box.bottom, LONG(y))};
+        }
+    }
+    if (box.left > box.right) ADD_FAILURE() << "the title bar has no part " << part;
+    return POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+}
+
+}  // namespace
+
+std::string ClassOf(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (lstrcmpiA(ClassOf(child).c_str(), className) == 0) found.push_back(child);
+    return found;
+}
+
+std::vector<HWND> OtherWindows(const DialogProcess& dialog) {
+    Others others{dialog.ProcessId(), dialog.Form(), {}};
+    EnumWindows(CollectOthers, LPARAM(&others));
+    return others.found;
+}
+
+std::set<HWND> VisibleTopLevelWindows() {
+    std::set<HWND> windows;
+    EnumWindows(CollectVisible, LPARAM(&windows));
+    return windows;
+}
+
+HWND OpenedList(const DialogProcess& dialog) { return dialog.ShownWindowOfClass("ComboLBox"); }
+HWND MessageBoxOf(const DialogProcess& dialog) { return dialog.ShownWindowOfClass("#32770"); }
+bool MenuShown(const DialogProcess& dialog) { return dialog.ShownWindowOfClass("#32768") != nullptr; }
+
+POINT CloseBoxPoint(HWND form) { return FindHit(form, HTCLOSE, true); }
+POINT WindowMenuPoint(HWND form) { return FindHit(form, HTSYSMENU, false); }

@@ -1,0 +1,29 @@
+// The program's windows as a user finds them on the screen: what opens over the dialog, and the title bar's parts.
+#pragma once
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/support/DialogProcess.h"
+
+std::string ClassOf(HWND window);
+// A window's children of one class, in their order.
+std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
+
+// The program's visible top-level windows other than the dialog: message boxes, menus, opened lists.
+std::vector<HWND> OtherWindows(const DialogProcess& dialog);
+// Every visible top-level window of any program: all a user sees open.
+std::set<HWND> VisibleTopLevelWindows();
+
+// The program's opened drop-down list, message box or menu; null when none shows. GetComboBoxInfo does not reach
+// across processes under Wine, so an opened list is found as the one visible list window.
+HWND OpenedList(const DialogProcess& dialog);
+HWND MessageBoxOf(const DialogProcess& dialog);
+bool MenuShown(const DialogProcess& dialog);
+
+// Screen points in the middle of the title bar's parts, found by asking the window what lies where.
+POINT CloseBoxPoint(HWND form);
+POINT WindowMenuPoint(HWND form);
