@@ -1,23 +1,15 @@
 // Every way a user or Windows closes the dialog ends the program normally; a session that goes on changes nothing.
 #include <gtest/gtest.h>
 
-#include "tests/dialog/Retry.h"
 #include "tests/dialog/RunningDialog.h"
 #include "tests/dialog/Sentinel.h"
 #include "tests/support/Input.h"
 #include "tests/support/Paths.h"
+#include "tests/support/UserActions.h"
 #include "tests/support/Wait.h"
+#include "tests/support/WindowFinders.h"
 
 namespace {
-
-// The right end of the close box, found the way Windows finds it: by hit-testing along the caption.
-POINT CloseBox(HWND form) {
-    RECT outer = ScreenRect(form);
-    int y = outer.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
-    int x = outer.right - 1;
-    while (x > outer.left && SendMessageA(form, WM_NCHITTEST, 0, MAKELPARAM(x, y)) != HTCLOSE) --x;
-    return POINT{x - 2, y};
-}
 
 struct CloseRow {
     const char* name;
@@ -25,11 +17,7 @@ struct CloseRow {
 };
 
 const CloseRow kCloses[] = {
-    {"close box",
-     [](const DialogProcess& dialog) {
-         // Further tries go leftwards, staying in the box.
-         ASSERT_TRUE(ClickUntil(CloseBox(dialog.Form()), [&] { return !dialog.Running(); }, -3));
-     }},
+    {"close box", [](const DialogProcess& dialog) { Click(CloseBoxPoint(dialog.Form())); }},
     {"window menu's Close",
      [](const DialogProcess& dialog) {
          ASSERT_TRUE(OpenWindowMenu(dialog));
@@ -37,12 +25,9 @@ const CloseRow kCloses[] = {
      }},
     {"Alt+F4",
      [](const DialogProcess& dialog) {
-         // Again only while the dialog is still the active window, so a late Alt+F4 closes nothing else.
-         RetryUntil(
-             [&](int) {
-                 if (GetForegroundWindow() == dialog.Form()) PressKeys({VK_MENU, VK_F4});
-             },
-             [&] { return !dialog.Running(); });
+         // Only to the dialog: Alt+F4 closes whatever window is active.
+         ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog.Form(); }));
+         PressKeys({VK_MENU, VK_F4});
      }},
 };
 

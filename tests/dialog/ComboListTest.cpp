@@ -1,19 +1,11 @@
 // The opened list of each combo box, opened as a user opens it: by a click on the closed box.
 #include <gtest/gtest.h>
 
-#include "tests/dialog/Retry.h"
 #include "tests/dialog/RunningDialog.h"
 #include "tests/dialog/Screen.h"
 #include "tests/support/Input.h"
 #include "tests/support/Wait.h"
-
-namespace {
-
-HWND ShownList(const DialogProcess& dialog) { return dialog.ShownWindowOfClass("ComboLBox"); }
-
-bool Dropped(HWND combo) { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }
-
-}  // namespace
+#include "tests/support/WindowFinders.h"
 
 class ComboLists : public RunningDialog {};
 
@@ -35,8 +27,9 @@ TEST_F(ComboLists, OpenEachTimeWithRoomForTheirItemsUpToEightClosedBoxHeights) {
             SCOPED_TRACE(std::string(row.name) + ", opening " + std::to_string(opening));
             // A new spot for every click: two on one spot would make a double-click.
             HWND list = nullptr;
-            ASSERT_TRUE(ClickUntil(At(combo, 20 + 30 * spot++, closedHeight / 2),
-                                   [&] { return Dropped(combo) && (list = ShownList(dialog_)) != nullptr; }));
+            Click(At(combo, 20 + 30 * spot++, closedHeight / 2));
+            ASSERT_TRUE(
+                WaitUntil([&] { return DialogProcess::Dropped(combo) && (list = OpenedList(dialog_)) != nullptr; }));
 
             // Wine reports the list part only here; Windows adds the closed box.
             RECT dropped{};
@@ -59,7 +52,7 @@ TEST_F(ComboLists, OpenEachTimeWithRoomForTheirItemsUpToEightClosedBoxHeights) {
                 << "list pixel " << std::hex << ScreenPixel(inside);
 
             PressKey(VK_ESCAPE);
-            ASSERT_TRUE(WaitUntil([&] { return !Dropped(combo); }));
+            ASSERT_TRUE(WaitUntil([&] { return !DialogProcess::Dropped(combo); }));
             EXPECT_EQ(ScreenRect(combo), closed) << "the closed box changed";
         }
     }

@@ -1,10 +1,10 @@
 // The sizing border stays for its look, but neither the mouse nor the window menu can change the size.
 #include <gtest/gtest.h>
 
-#include "tests/dialog/Retry.h"
 #include "tests/dialog/RunningDialog.h"
 #include "tests/dialog/Sentinel.h"
 #include "tests/support/Input.h"
+#include "tests/support/UserActions.h"
 #include "tests/support/Wait.h"
 
 namespace {
@@ -66,7 +66,8 @@ TEST_F(FixedSize, DraggingAnEdgeOrACornerChangesNothing) {
 TEST_F(FixedSize, TheWindowMenusSizeCommandChangesNothing) {
     const RECT before = ScreenRect(Form());
     HWND edit = Control(Ctl::NickPrefixEdit);
-    ASSERT_TRUE(ClickUntil(At(edit, 150, 9), [&] { return dialog_.Focus() == edit; }));
+    Click(At(edit, 150, 9));
+    ASSERT_TRUE(WaitUntil([&] { return dialog_.Focus() == edit; }));
     ASSERT_TRUE(OpenWindowMenu(dialog_));
     PressKey('S');
     ASSERT_TRUE(WaitUntil([&] { return !InMenuMode(dialog_); }));

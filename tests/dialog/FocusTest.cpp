@@ -1,7 +1,6 @@
 // The keyboard focus opens on "About" and comes back to the control that had it after a visit elsewhere.
 #include <gtest/gtest.h>
 
-#include "tests/dialog/Retry.h"
 #include "tests/dialog/RunningDialog.h"
 #include "tests/dialog/Sentinel.h"
 #include "tests/support/Input.h"
@@ -32,14 +31,14 @@ protected:
     // Activates the other window by a click on it, then the dialog by a click on its caption.
     void GoElsewhereAndBack(const OtherWindow& other, int visit, HWND expected) {
         // Activated and given the keyboard; the dialog's thread notes its loss in its own time.
-        ASSERT_TRUE(ClickUntil(At(other.Handle(), 60 + 30 * visit, 80), [&] {
-            return GetForegroundWindow() == other.Handle() && GetFocus() == other.Handle();
-        })) << "the other window is not active: " << GuiState(dialog_);
+        Click(At(other.Handle(), 60 + 30 * visit, 80));
+        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other.Handle() && GetFocus() == other.Handle(); }))
+            << "the other window is not active: " << GuiState(dialog_);
         RECT outer = ScreenRect(Form());
         POINT caption{outer.left + 30 + 30 * visit,
                       outer.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
-        ASSERT_TRUE(ClickUntil(caption, [&] { return GetForegroundWindow() == Form(); }))
-            << "the dialog is not active again";
+        Click(caption);
+        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Form(); })) << "the dialog is not active again";
         EXPECT_TRUE(WaitUntil([&] { return dialog_.Focus() == expected; }))
             << "focus on " << dialog_.Focus() << ", expected " << expected;
     }
@@ -66,9 +65,7 @@ TEST_F(Focus, ComesBackToTheLastFocusedControlAfterAnotherWindowWasActive) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         HWND control = Control(row.which);
-        if (row.click.x >= 0) {
-            ASSERT_TRUE(ClickUntil(At(control, row.click.x, row.click.y), [&] { return dialog_.Focus() == control; }));
-        }
+        if (row.click.x >= 0) Click(At(control, row.click.x, row.click.y));
         ASSERT_TRUE(WaitUntil([&] { return dialog_.Focus() == control; }));
         GoElsewhereAndBack(other, visit++, control);
     }

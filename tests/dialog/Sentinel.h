@@ -8,10 +8,11 @@
 
 #include <string>
 
-#include "tests/dialog/Retry.h"
 #include "tests/support/DialogProcess.h"
 #include "tests/support/Input.h"
+#include "tests/support/UserActions.h"
 #include "tests/support/Wait.h"
+#include "tests/support/WindowFinders.h"
 
 inline GUITHREADINFO GuiInfo(const DialogProcess& dialog) {
     GUITHREADINFO gui{};
