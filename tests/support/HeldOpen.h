@@ -10,6 +10,8 @@ public:
     // By default open for reading and writing; GENERIC_READ alone is a reader that still lets nobody in.
     explicit HeldOpen(const std::string& path, DWORD access = GENERIC_READ | GENERIC_WRITE)
         : file_(CreateFileA(path.c_str(), access, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    explicit HeldOpen(const std::wstring& path, DWORD access = GENERIC_READ | GENERIC_WRITE)
+        : file_(CreateFileW(path.c_str(), access, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
     HeldOpen(const HeldOpen&) = delete;
     HeldOpen& operator=(const HeldOpen&) = delete;
     ~HeldOpen() { Release(); }
