@@ -58,6 +58,11 @@ void LetThreadCatchUp(HWND window) {
 void PlaceCursor(POINT screen) {
     DWORD start = GetTickCount();
     for (;;) {
+        // Wine refuses a warp while another program holds the pointer (seen right after a click on the dialog's
+        // caption) and warps again only when the cursor's position changes: so the cursor first goes where the
+        // display has it.
+        POINT now{};
+        if (GetCursorPos(&now)) SetCursorPos(now.x, now.y);
         SetCursorPos(screen.x, screen.y);
         Send({MouseEvent(screen, 0)});
         DWORD placed = GetTickCount();
