@@ -6,6 +6,7 @@
 #include "tests/corpus/FileText.h"
 #include "tests/support/Input.h"
 #include "tests/support/Paths.h"
+#include "tests/support/PlatformSave.h"
 #include "tests/support/SaveFailureBox.h"
 #include "tests/support/Wait.h"
 
@@ -41,18 +42,11 @@ Settings EditLikeAUser(const DialogProcess& dialog, const Settings& shown) {
     HWND edit = dialog.Control(Ctl::NickPrefixEdit);
     // A user cannot type past the box's limit; a longer stored prefix is kept as it is.
     if (shown.nick.size() < size_t(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0))) {
-        ClickWindow(edit);
-        EXPECT_TRUE(WaitUntil([&] { return dialog.Focus() == edit; })) << "the click did not focus the prefix";
-        PressKey(VK_END);
-        TypeText("!");
+        EXPECT_TRUE(TypeAtEnd(dialog, edit, "!")) << "typing did not reach the prefix";
         edited.nick += "!";
-        EXPECT_TRUE(WaitUntil([&] { return DialogProcess::Text(edit) == edited.nick; }))
-            << "typing did not reach the prefix";
     }
-    HWND check = dialog.Control(Ctl::DebugCheck);
-    ClickWindow(check);
+    EXPECT_TRUE(ToggleWithMouse(dialog, dialog.Control(Ctl::DebugCheck))) << "debug did not toggle";
     edited.debug = !shown.debug;
-    EXPECT_TRUE(WaitUntil([&] { return DialogProcess::Checked(check) == edited.debug; })) << "debug did not toggle";
     return edited;
 }
 
@@ -60,16 +54,6 @@ BeforeOk RecordBeforeOk(const std::string& config) {
     return BeforeOk{ReadFileBytes(config), WithoutTheDialogsKeys(ReadProfileView(config)),
                     StoredText(config, "main", "num_bots"), StoredText(config, "bot", "skill"),
                     StoredText(config, "bot", "nick_prefix")};
-}
-
-bool PressOkAndExpectExit(DialogProcess& dialog) {
-    ClickWindow(dialog.Control(Ctl::OkButton));
-    bool ended = dialog.WaitForExit(kSaveTime);
-    EXPECT_TRUE(ended) << "the program did not end after Ok";
-    if (ended) {
-        EXPECT_EQ(dialog.ExitCode(), 0u);
-    }
-    return ended;
 }
 
 namespace {
@@ -80,15 +64,7 @@ ProfileView RestOf(const std::string& path, const BeforeOk& before) {
 
 // The file as it was before "Ok", with the same values written by the platform alone, in the program's order.
 ProfileView RestAfterAPlatformSave(const BeforeOk& before, const Settings& saved) {
-    std::string copy = ScratchDir() + "\\" + CurrentTestName() + ".platform-save.bot";
-    WriteFileBytes(copy, before.bytes);
-    if (saved.botIndex >= 0)
-        WritePrivateProfileStringA("main", "num_bots", std::to_string(saved.botIndex).c_str(), copy.c_str());
-    WritePrivateProfileStringA("main", "debug", saved.debug ? "1" : "0", copy.c_str());
-    if (saved.skillIndex >= 0)
-        WritePrivateProfileStringA("bot", "skill", std::to_string(saved.skillIndex + 1).c_str(), copy.c_str());
-    WritePrivateProfileStringA("bot", "nick_prefix", saved.nick.c_str(), copy.c_str());
-    return RestOf(copy, before);
+    return WithoutSectionsTheSaveMade(WithoutTheDialogsKeys(PlatformSave(before.bytes, saved).view), before.rest);
 }
 
 // The four keys and the encoding; the rest of the file is for the caller to judge.
@@ -126,19 +102,14 @@ Round OpenEditSave(const std::string& exe, const std::string& config, const std:
     Settings edited = EditLikeAUser(dialog, shown);
     BeforeOk before = RecordBeforeOk(config);
     if (edited.nick.size() <= kLongestWritableValue) {
-        bool saved = PressOkAndExpectExit(dialog);
+        bool saved = PressOkAndExpectExit(dialog, kSaveTime);
         if (saved) ExpectKeys(config, before, edited);
         return Round{saved, before, edited};
     }
     ClickWindow(dialog.Control(Ctl::OkButton));
     ExpectToldSaveFailedAndDismiss(dialog, config);
     EXPECT_TRUE(ExpectShows(dialog, edited)) << "the edits are gone";
-    PressKeys({VK_MENU, VK_F4});
-    if (!dialog.WaitForExit()) {
-        ADD_FAILURE() << "the dialog did not close";
-    } else {
-        EXPECT_EQ(dialog.ExitCode(), 0u);
-    }
+    CloseWithAltF4(dialog);
     // A save is all or nothing: the keys that could be written were not either.
     EXPECT_EQ(ReadFileBytes(config), before.bytes) << "a failed save changed the file";
     return Round{false, before, edited};

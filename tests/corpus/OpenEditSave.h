@@ -6,6 +6,7 @@
 #include "tests/support/DialogProcess.h"
 #include "tests/support/ProfileView.h"
 #include "tests/support/Settings.h"
+#include "tests/support/UserActions.h"
 
 // What the dialog must show for this file, by the platform's own reads (an out-of-range number selects nothing).
 Settings PlatformReads(const std::string& config);
@@ -26,9 +27,6 @@ struct BeforeOk {
     std::string nickText;
 };
 BeforeOk RecordBeforeOk(const std::string& config);
-
-// Clicks "Ok" and expects the program to end with exit code 0.
-bool PressOkAndExpectExit(DialogProcess& dialog);
 
 // Expects a fresh read to give back the saved values and everything else the file held, in its own encoding.
 // A list without a selection keeps its stored text.

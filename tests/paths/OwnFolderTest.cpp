@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "tests/paths/Folders.h"
-#include "tests/paths/Player.h"
 #include "tests/support/DialogProcess.h"
 #include "tests/support/HelpViewer.h"
 #include "tests/support/IniEntries.h"
 #include "tests/support/Input.h"
+#include "tests/support/Settings.h"
+#include "tests/support/UserActions.h"
 #include "tests/support/Wait.h"
 #include "tests/support/WideGameFolder.h"
 #include "tests/support/WidePaths.h"
@@ -23,7 +24,7 @@ namespace {
 const char kStored[] =
     "; the game's own settings\r\n[main]\r\nnum_bots=6\r\ndebug=0\r\n[bot]\r\nskill=4\r\nnick_prefix=^3sch\xF6n\r\n"
     "[game]\r\nmap=q3dm17\r\n";
-const Shown kShownStored{6, false, 3, "^3sch\xF6n"};
+const Settings kShownStored{6, false, 3, "^3sch\xF6n"};
 
 // The help file's path is as long as the settings path. Wine 8's shell finds no file of 256 characters or more
 // (error 3, whoever asks), so "About" is followed only up to that length.
@@ -93,9 +94,9 @@ TEST_P(OwnFolder, TheDialogShowsSavesAndOpensHelpNextToTheProgramOnly) {
         EXPECT_EQ(Records(log), std::vector<std::string>{Utf8(game.Help()) + "\t9"});
     }
 
-    ASSERT_TRUE(ToggleDebug(dialog));
-    ASSERT_TRUE(TypeAtEndOfPrefix(dialog, "!"));
-    ASSERT_TRUE(PressOkAndSeeItClose(dialog));
+    ASSERT_TRUE(ToggleWithMouse(dialog, dialog.Control(Ctl::DebugCheck)));
+    ASSERT_TRUE(TypeAtEnd(dialog, dialog.Control(Ctl::NickPrefixEdit), "!"));
+    ASSERT_TRUE(PressOkAndExpectExit(dialog));
     std::vector<IniEntry> expected = WithValue(ParseIni(kStored), "main", "debug", "1");
     expected = WithValue(expected, "bot", "nick_prefix", "^3sch\xF6n!");
     EXPECT_EQ(ParseIni(game.ReadConfig()), expected);

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "tests/paths/Folders.h"
-#include "tests/paths/Player.h"
-#include "tests/paths/ProgramBox.h"
 #include "tests/support/DialogProcess.h"
 #include "tests/support/Input.h"
+#include "tests/support/ProgramBox.h"
+#include "tests/support/Settings.h"
+#include "tests/support/UserActions.h"
 #include "tests/support/WideGameFolder.h"
 #include "tests/support/WidePaths.h"
 
@@ -58,9 +59,9 @@ TEST_P(TooLong, TheDialogSaysSoAndNoFileAnywhereIsReadOrWritten) {
     ASSERT_TRUE(Dismiss(box));
     ASSERT_TRUE(dialog.WaitForDialog());
     EXPECT_EQ(dialog.Form(), form);
-    EXPECT_EQ(WhatTheDialogShows(dialog), kDefaults);
+    EXPECT_EQ(WhatTheDialogShows(dialog), kDefaultSettings);
 
-    ASSERT_TRUE(ToggleDebug(dialog));
+    ASSERT_TRUE(ToggleWithMouse(dialog, dialog.Control(Ctl::DebugCheck)));
     ClickWindow(dialog.Control(Ctl::OkButton));
     box = WaitForBox(dialog);
     ASSERT_TRUE(box);

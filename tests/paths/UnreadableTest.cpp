@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "tests/paths/Folders.h"
-#include "tests/paths/Player.h"
-#include "tests/paths/ProgramBox.h"
 #include "tests/support/DialogProcess.h"
 #include "tests/support/HeldOpen.h"
 #include "tests/support/IniEntries.h"
+#include "tests/support/ProgramBox.h"
+#include "tests/support/Settings.h"
+#include "tests/support/UserActions.h"
 #include "tests/support/WideGameFolder.h"
 #include "tests/support/WidePaths.h"
 
@@ -21,34 +22,25 @@ namespace {
 
 const char kStored[] = "[main]\r\nnum_bots=6\r\ndebug=0\r\n[bot]\r\nskill=4\r\nnick_prefix=^3held\r\n[game]\r\nmap=q3dm17\r\n";
 
-using Hold = std::unique_ptr<HeldOpen>;
+// What keeps the file from the program.
+enum class Cause {
+    kHeldOpenWithoutSharing,
+    // A folder where the file should be: opening a folder for reading is denied.
+    kFolderInItsPlace,
+};
 
 struct Case {
     const char* name;
-    // What keeps the file from the program; false when it could not be set up.
-    bool (*set)(const WideGameFolder& game, Hold* hold);
-    // How the player mends it before pressing "Ok".
-    void (*mend)(const WideGameFolder& game, Hold* hold);
-    // What the settings file holds once mended.
+    Cause cause;
+    // What the settings file holds once the player has mended the cause.
     const char* mended;
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 const Case kCases[] = {
-    {"HeldOpenWithoutSharing",
-     [](const WideGameFolder& game, Hold* hold) {
-         game.WriteConfig(kStored);
-         *hold = std::make_unique<HeldOpen>(game.Config());
-         return (*hold)->Holding();
-     },
-     [](const WideGameFolder&, Hold* hold) { (*hold)->Release(); }, kStored},
-    // Opening a folder for reading is denied.
-    {"AccessDenied",
-     [](const WideGameFolder& game, Hold*) {
-         return CreateFolders(game.Config()) && WriteFileBytes(game.Config() + L"\\config.bot", kStored);
-     },
-     [](const WideGameFolder& game, Hold*) { RemoveTree(game.Config()); }, ""},
+    {"HeldOpenWithoutSharing", Cause::kHeldOpenWithoutSharing, kStored},
+    {"AccessDenied", Cause::kFolderInItsPlace, ""},
 };
 
 class UnreadableAtStart : public ::testing::TestWithParam<Case> {};
@@ -59,8 +51,17 @@ TEST_P(UnreadableAtStart, ThePlayerIsToldAndNothingIsWrittenBeforeOk) {
     std::wstring root = CaseRoot();
     WideGameFolder game(root + L"\\Игры");
     const Case& c = GetParam();
-    Hold hold;
-    ASSERT_TRUE(c.set(game, &hold));
+    std::unique_ptr<HeldOpen> held;
+    switch (c.cause) {
+    case Cause::kHeldOpenWithoutSharing:
+        game.WriteConfig(kStored);
+        held = std::make_unique<HeldOpen>(game.Config());
+        ASSERT_TRUE(held->Holding());
+        break;
+    case Cause::kFolderInItsPlace:
+        ASSERT_TRUE(CreateFolders(game.Config()) && WriteFileBytes(game.Config() + L"\\config.bot", kStored));
+        break;
+    }
     const Tree before = TreeOf(root);
 
     DialogProcess dialog(game.Exe(), game.Dir(), DialogProcess::Await::Nothing);
@@ -72,20 +73,23 @@ TEST_P(UnreadableAtStart, ThePlayerIsToldAndNothingIsWrittenBeforeOk) {
     EXPECT_EQ(TreeDifference(before, TreeOf(root)), "") << "written while the box was up";
     ASSERT_TRUE(Dismiss(box));
     ASSERT_TRUE(dialog.WaitForDialog());
-    EXPECT_EQ(WhatTheDialogShows(dialog), kDefaults);
+    EXPECT_EQ(WhatTheDialogShows(dialog), kDefaultSettings);
 
     // The player changes a setting and mends the cause; still nothing is written until "Ok".
-    ASSERT_TRUE(ToggleDebug(dialog));
-    c.mend(game, &hold);
+    ASSERT_TRUE(ToggleWithMouse(dialog, dialog.Control(Ctl::DebugCheck)));
+    if (c.cause == Cause::kHeldOpenWithoutSharing)
+        held->Release();
+    else
+        RemoveTree(game.Config());
     ASSERT_TRUE(dialog.WaitIdle());
     EXPECT_EQ(game.ReadConfig(), c.mended) << "written before Ok";
-    ASSERT_TRUE(PressOkAndSeeItClose(dialog));
+    ASSERT_TRUE(PressOkAndExpectExit(dialog));
 
     std::vector<IniEntry> expected = ParseIni(c.mended);
     expected = WithValue(expected, "main", "num_bots", "1");
     expected = WithValue(expected, "main", "debug", "1");
     expected = WithValue(expected, "bot", "skill", "3");
-    expected = WithValue(expected, "bot", "nick_prefix", kDefaults.prefix);
+    expected = WithValue(expected, "bot", "nick_prefix", kDefaultSettings.nick);
     EXPECT_EQ(ParseIni(game.ReadConfig()), expected);
 }
 

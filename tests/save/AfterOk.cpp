@@ -5,10 +5,11 @@
 
 #include "tests/save/SaveOutcome.h"
 #include "tests/support/SaveFailureBox.h"
+#include "tests/support/WindowFinders.h"
 
 namespace {
 
-bool BoxShown(const DialogProcess& dialog) { return dialog.ShownWindowOfClass("#32770") != nullptr; }
+bool BoxShown(const DialogProcess& dialog) { return MessageBoxOf(dialog) != nullptr; }
 
 }  // namespace
 
@@ -23,7 +24,7 @@ bool ExpectEndsAfterOk(DialogProcess& dialog, DWORD timeoutMs) {
 }
 
 bool ExpectSaveRefused(const DialogProcess& dialog, const GameFolder& game, const std::string& before,
-                       const DialogValues& edited) {
+                       const Settings& edited) {
     WaitUntil([&] { return BoxShown(dialog) || !dialog.Running(); });
     if (dialog.Running())
         ExpectToldSaveFailedAndDismiss(dialog, game.Config());
@@ -33,6 +34,6 @@ bool ExpectSaveRefused(const DialogProcess& dialog, const GameFolder& game, cons
     EXPECT_TRUE(now == before) << "the file changed: " << now.size() << " bytes, " << before.size() << " before";
     EXPECT_EQ(FilesIn(game.PluginDir()), std::vector<std::string>{"config.bot"}) << "left beside the file";
     if (!dialog.Running()) return false;
-    EXPECT_EQ(ShownBy(dialog), edited) << "the edits are gone";
+    EXPECT_EQ(WhatTheDialogShows(dialog), edited) << "the edits are gone";
     return true;
 }

@@ -13,4 +13,4 @@ bool ExpectEndsAfterOk(DialogProcess& dialog, DWORD timeoutMs = kPatience);
 // The box that names the file, dismissed; the file byte for byte as before and nothing beside it; the dialog still
 // open with the values the user entered. False when the dialog is gone.
 bool ExpectSaveRefused(const DialogProcess& dialog, const GameFolder& game, const std::string& before,
-                       const DialogValues& edited);
+                       const Settings& edited);

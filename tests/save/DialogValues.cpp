@@ -7,12 +7,6 @@
 
 namespace {
 
-std::string WholeText(HWND window) {
-    std::string text(size_t(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-    text.resize(size_t(SendMessageA(window, WM_GETTEXT, text.size(), LPARAM(&text[0]))));
-    return text;
-}
-
 // The key's scan code and a repeat count of one, as the keyboard driver fills them in.
 LPARAM KeyData(WORD key, bool up) {
     LPARAM data = 1 | LPARAM(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
@@ -32,25 +26,13 @@ void StepList(HWND combo, int from, int to) {
 
 }  // namespace
 
-std::string Describe(const DialogValues& values) {
-    return "bots index " + std::to_string(values.botIndex) + ", debug " + (values.debug ? "on" : "off") +
-           ", skill index " + std::to_string(values.skillIndex) + ", prefix \"" + values.nick + "\"";
+Settings EveryValueChanged(const Settings& shown, const std::string& addedToPrefix) {
+    return Settings{(shown.botIndex + 2) % 9, !shown.debug, (shown.skillIndex + 2) % 5, shown.nick + addedToPrefix};
 }
 
-DialogValues ShownBy(const DialogProcess& dialog) {
-    return DialogValues{DialogProcess::CurrentIndex(dialog.Control(Ctl::BotCountCombo)),
-                        DialogProcess::Checked(dialog.Control(Ctl::DebugCheck)),
-                        DialogProcess::CurrentIndex(dialog.Control(Ctl::SkillCombo)),
-                        WholeText(dialog.Control(Ctl::NickPrefixEdit))};
-}
-
-DialogValues EveryValueChanged(const DialogValues& shown, const std::string& addedToPrefix) {
-    return DialogValues{(shown.botIndex + 2) % 9, !shown.debug, (shown.skillIndex + 2) % 5, shown.nick + addedToPrefix};
-}
-
-bool EnterValues(const DialogProcess& dialog, const DialogValues& values) {
+bool EnterValues(const DialogProcess& dialog, const Settings& values) {
     if (!dialog.Up()) return false;
-    DialogValues shown = ShownBy(dialog);
+    Settings shown = WhatTheDialogShows(dialog);
     if (values.nick.compare(0, shown.nick.size(), shown.nick) != 0) {
         ADD_FAILURE() << "typing can only add to the prefix \"" << shown.nick << "\"";
         return false;
@@ -61,8 +43,9 @@ bool EnterValues(const DialogProcess& dialog, const DialogValues& values) {
     HWND edit = dialog.Control(Ctl::NickPrefixEdit);
     PostKey(edit, VK_END);
     for (char c : values.nick.substr(shown.nick.size())) PostMessageA(edit, WM_CHAR, WPARAM((unsigned char)c), 1);
-    bool followed = WaitUntil([&] { return ShownBy(dialog) == values; });
-    EXPECT_TRUE(followed) << "the dialog shows " << Describe(ShownBy(dialog)) << ", not " << Describe(values);
+    bool followed = WaitUntil([&] { return WhatTheDialogShows(dialog) == values; });
+    EXPECT_TRUE(followed) << "the dialog shows " << testing::PrintToString(WhatTheDialogShows(dialog)) << ", not "
+                          << testing::PrintToString(values);
     return followed;
 }
 

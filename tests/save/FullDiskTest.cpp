@@ -3,15 +3,15 @@
 
 #include <functional>
 
-#include "tests/save/DialogValues.h"
-#include "tests/save/PlatformSave.h"
 #include "tests/save/AfterOk.h"
+#include "tests/save/DialogValues.h"
 #include "tests/save/SaveOutcome.h"
 #include "tests/save/SettingsFile.h"
 #include "tests/save/SmallDisk.h"
 #include "tests/support/DriveLetter.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/Paths.h"
+#include "tests/support/PlatformSave.h"
 
 namespace {
 
@@ -35,12 +35,12 @@ const Room kRooms[] = {
 };
 
 void SaveWithRoom(const Room& room, const SmallDisk& disk, const std::string& root, const std::string& original,
-                  const DialogValues& edited, const ProfileView& saved, size_t savedPages) {
+                  const Settings& edited, const ProfileView& saved, size_t savedPages) {
     GameFolder game(room.name, root);
     game.WriteConfig(original);
     DialogProcess dialog(game);
     ASSERT_TRUE(dialog.Up());
-    ASSERT_EQ(ShownBy(dialog), StoredValues());
+    ASSERT_EQ(WhatTheDialogShows(dialog), StoredValues());
     ASSERT_TRUE(EnterValues(dialog, edited));
     size_t freePages = room.freePages(PagesOf(original.size()), savedPages);
     ASSERT_TRUE(disk.FillLeaving(freePages * 4096))
@@ -63,7 +63,7 @@ void SaveWithRoom(const Room& room, const SmallDisk& disk, const std::string& ro
 
 TEST(FullDisk, ASaveThatDoesNotFitChangesNothingAndSavesOnceThereIsRoom) {
     std::string original = SettingsFileOfSize(kFileSize);
-    DialogValues edited = StoredValues();
+    Settings edited = StoredValues();
     edited.botIndex = 6;
     edited.debug = true;
     edited.skillIndex = 3;

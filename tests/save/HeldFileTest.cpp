@@ -1,36 +1,17 @@
 // Another program that reads the file for a moment does not fail a save; one that keeps it open fails it, harmlessly.
 #include <gtest/gtest.h>
 
+#include "tests/save/AfterOk.h"
 #include "tests/save/DialogValues.h"
 #include "tests/save/Moment.h"
-#include "tests/save/PlatformSave.h"
-#include "tests/save/AfterOk.h"
 #include "tests/save/SaveOutcome.h"
 #include "tests/save/SettingsFile.h"
 #include "tests/support/GameFolder.h"
+#include "tests/support/HeldOpen.h"
 #include "tests/support/Paths.h"
+#include "tests/support/PlatformSave.h"
 
 namespace {
-
-// A reader as the plug-in or another dialog is one: it lets others read and write, but not remove or replace.
-class Reader {
-public:
-    explicit Reader(const std::string& path)
-        : file_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                            nullptr)) {}
-    Reader(const Reader&) = delete;
-    Reader& operator=(const Reader&) = delete;
-    ~Reader() { Release(); }
-
-    bool Holding() const { return file_ != INVALID_HANDLE_VALUE; }
-    void Release() {
-        if (Holding()) CloseHandle(file_);
-        file_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE file_;
-};
 
 constexpr DWORD kUntilTold = INFINITE;
 
@@ -48,11 +29,12 @@ void SaveWhileHeld(const Hold& hold) {
     game.WriteConfig(original);
     DialogProcess dialog(game);
     ASSERT_TRUE(dialog.Up());
-    DialogValues edited = EveryValueChanged(ShownBy(dialog), "^3held");
+    Settings edited = EveryValueChanged(WhatTheDialogShows(dialog), "^3held");
     ASSERT_TRUE(EnterValues(dialog, edited));
     ProfileView saved = PlatformSave(original, edited).view;
 
-    Reader reader(game.Config());
+    // A reader as the plug-in or another dialog is one: it lets others read and write, but not remove or replace.
+    HeldOpen reader(game.Config(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
     ASSERT_TRUE(reader.Holding()) << "cannot open " << game.Config();
     if (hold.releaseAfterMs != kUntilTold) {
         // What the reader sees as it lets go: the save cannot have replaced the file it holds.

@@ -4,13 +4,13 @@
 
 #include <functional>
 
-#include "tests/save/DialogValues.h"
-#include "tests/save/PlatformSave.h"
 #include "tests/save/AfterOk.h"
+#include "tests/save/DialogValues.h"
 #include "tests/save/SaveOutcome.h"
 #include "tests/save/SettingsFile.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/Paths.h"
+#include "tests/support/PlatformSave.h"
 #include "tests/support/UnixCommand.h"
 #include "tests/support/Wait.h"
 
@@ -100,7 +100,7 @@ TEST_P(KeptBySave, TheSaveKeepsWhatItAlwaysKept) {
     ASSERT_FALSE(HasFailure());
     DialogProcess dialog(game);
     ASSERT_TRUE(dialog.Up());
-    DialogValues edited = EveryValueChanged(ShownBy(dialog), "^3kept");
+    Settings edited = EveryValueChanged(WhatTheDialogShows(dialog), "^3kept");
     ASSERT_TRUE(EnterValues(dialog, edited));
 
     PostOkClick(dialog);

@@ -8,12 +8,12 @@
 #include "tests/save/AfterOk.h"
 #include "tests/save/DialogValues.h"
 #include "tests/save/Moment.h"
-#include "tests/save/PlatformSave.h"
 #include "tests/save/SaveOutcome.h"
 #include "tests/save/Seed.h"
 #include "tests/save/SettingsFile.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/Paths.h"
+#include "tests/support/PlatformSave.h"
 #include "tests/support/Wait.h"
 
 namespace {
@@ -24,14 +24,14 @@ constexpr size_t kFileSize = 1 << 20;
 constexpr DWORD kSaveTime = 3 * kPatience;
 
 // Opens the dialog on the file as it was, then enters the new values.
-bool OpenAndEdit(DialogProcess& dialog, const DialogValues& edited) {
+bool OpenAndEdit(DialogProcess& dialog, const Settings& edited) {
     if (!dialog.Up()) return false;
-    EXPECT_EQ(ShownBy(dialog), StoredValues()) << "the dialog does not show the file's values";
+    EXPECT_EQ(WhatTheDialogShows(dialog), StoredValues()) << "the dialog does not show the file's values";
     return EnterValues(dialog, edited);
 }
 
 // From the click to the end of the program, in milliseconds, for a save left to finish.
-double MeasuredSave(const GameFolder& game, const std::string& original, const DialogValues& edited,
+double MeasuredSave(const GameFolder& game, const std::string& original, const Settings& edited,
                     const ProfileView& saved) {
     game.WriteConfig(original);
     DialogProcess dialog(game);
@@ -50,7 +50,7 @@ TEST(KilledSave, TheFileIsAsBeforeOrWhollySavedWheneverTheProgramIsEnded) {
     std::mt19937 random = SeededRandom();
     GameFolder game;
     std::string original = SettingsFileOfSize(kFileSize);
-    DialogValues edited = EveryValueChanged(StoredValues(), "^3saved");
+    Settings edited = EveryValueChanged(StoredValues(), "^3saved");
     ProfileView saved = PlatformSave(original, edited).view;
 
     std::vector<double> measured;

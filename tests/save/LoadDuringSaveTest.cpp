@@ -8,11 +8,11 @@
 #include "tests/save/AfterOk.h"
 #include "tests/save/DialogValues.h"
 #include "tests/save/Moment.h"
-#include "tests/save/PlatformSave.h"
 #include "tests/save/SaveOutcome.h"
 #include "tests/save/SettingsFile.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/Paths.h"
+#include "tests/support/PlatformSave.h"
 #include "tests/support/Wait.h"
 
 namespace {
@@ -37,7 +37,7 @@ double MeasuredStart(const GameFolder& game) {
 TEST(LoadDuringSave, ADialogOpenedDuringASaveShowsTheValuesFromBeforeOrAfterIt) {
     GameFolder game;
     std::string original = SettingsFileOfSize(kFileSize);
-    DialogValues edited = EveryValueChanged(StoredValues(), "^3new");
+    Settings edited = EveryValueChanged(StoredValues(), "^3new");
     ProfileView saved = PlatformSave(original, edited).view;
 
     game.WriteConfig(original);
@@ -70,7 +70,7 @@ TEST(LoadDuringSave, ADialogOpenedDuringASaveShowsTheValuesFromBeforeOrAfterIt) 
         ASSERT_TRUE(saver.Up());
         ASSERT_TRUE(EnterValues(saver, edited));
         HWND ok = saver.Control(Ctl::OkButton);
-        DialogValues shown{};
+        Settings shown{};
         double openedMs;
         {
             Stopwatch clock;
@@ -79,7 +79,7 @@ TEST(LoadDuringSave, ADialogOpenedDuringASaveShowsTheValuesFromBeforeOrAfterIt) 
             DialogProcess opened(game);
             openedMs = clock.Ms();
             ASSERT_TRUE(opened.Up());
-            shown = ShownBy(opened);
+            shown = WhatTheDialogShows(opened);
             PostMessageA(opened.Form(), WM_CLOSE, 0, 0);
             EXPECT_TRUE(opened.WaitForExit());
         }
@@ -89,8 +89,9 @@ TEST(LoadDuringSave, ADialogOpenedDuringASaveShowsTheValuesFromBeforeOrAfterIt) 
         else if (shown == edited)
             ++after;
         else
-            ADD_FAILURE() << "the dialog opened during the save shows " << Describe(shown) << ", neither "
-                          << Describe(StoredValues()) << " nor " << Describe(edited);
+            ADD_FAILURE() << "the dialog opened during the save shows " << testing::PrintToString(shown)
+                          << ", neither " << testing::PrintToString(StoredValues()) << " nor "
+                          << testing::PrintToString(edited);
         std::printf("round %d: clicked %.1f ms after the start, shown after %.1f ms: %s\n", round, clickAt, openedMs,
                     showedBefore ? "old values" : shown == edited ? "new values" : "neither");
         ASSERT_TRUE(ExpectEndsAfterOk(saver, kSaveTime)) << "the dialog that saved";

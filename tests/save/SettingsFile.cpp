@@ -22,7 +22,7 @@ std::string OtherSection(size_t number, size_t keys) {
 
 }  // namespace
 
-DialogValues StoredValues() { return DialogValues{4, false, 1, "^1tolv"}; }
+Settings StoredValues() { return Settings{4, false, 1, "^1tolv"}; }
 
 std::string SettingsFileOfSize(size_t bytes) {
     const std::string tail = "[end]\r\npad=\r\n";

@@ -7,7 +7,7 @@
 #include "tests/save/DialogValues.h"
 
 // What the dialog shows for every file made here: 4 bots, debug off, "Hurt me plenty", "^1tolv".
-DialogValues StoredValues();
+Settings StoredValues();
 
 // Exactly that many bytes (at least a kilobyte); "[main]" comes first and "[bot]" half way through.
 std::string SettingsFileOfSize(size_t bytes);

@@ -8,12 +8,12 @@
 #include "tests/save/AfterOk.h"
 #include "tests/save/DialogValues.h"
 #include "tests/save/Moment.h"
-#include "tests/save/PlatformSave.h"
 #include "tests/save/SaveOutcome.h"
 #include "tests/save/Seed.h"
 #include "tests/save/SettingsFile.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/Paths.h"
+#include "tests/support/PlatformSave.h"
 #include "tests/support/Wait.h"
 
 namespace {
@@ -23,8 +23,8 @@ constexpr size_t kFileSize = 256 * 1024;
 constexpr int kLongestGapMs = 20;
 
 // Each dialog's values differ from every other dialog's in the lists and the prefix, so a mix shows.
-DialogValues ValuesOfDialog(int dialog) {
-    DialogValues values = StoredValues();
+Settings ValuesOfDialog(int dialog) {
+    Settings values = StoredValues();
     values.botIndex = 5 + dialog;
     values.debug = dialog % 2 == 0;
     values.skillIndex = 2 + dialog;
@@ -68,7 +68,7 @@ TEST_P(SimultaneousSave, TheFileIsOneDialogsWholeSaveAndEveryDialogEndsNormally)
         std::vector<std::unique_ptr<DialogProcess>> open = OpenDialogs(game, dialogs);
         for (const auto& dialog : open) {
             ASSERT_TRUE(dialog->Up());
-            ASSERT_EQ(ShownBy(*dialog), StoredValues());
+            ASSERT_EQ(WhatTheDialogShows(*dialog), StoredValues());
         }
         for (int d = 0; d < dialogs; ++d) ASSERT_TRUE(EnterValues(*open[size_t(d)], ValuesOfDialog(d)));
 

@@ -12,6 +12,7 @@
 #include "tests/support/Input.h"
 #include "tests/support/Paths.h"
 #include "tests/support/Settings.h"
+#include "tests/support/UserActions.h"
 #include "tests/support/Wait.h"
 #include "tests/support/WidePaths.h"
 #include "tests/support/WindowFinders.h"
@@ -103,8 +104,6 @@ TEST_F(About, WithTheHelpFileMissingNothingOpensNothingShowsAndNothingChanges) {
     EXPECT_TRUE(dialog.Running());
     EXPECT_EQ(WhatTheDialogShows(dialog), shown);
     EXPECT_EQ(game.ReadConfig(), kFixture);
-    PressKeys({VK_MENU, VK_F4});
-    ASSERT_TRUE(dialog.WaitForExit());
-    EXPECT_EQ(dialog.ExitCode(), 0u);
+    ASSERT_TRUE(CloseWithAltF4(dialog));
     EXPECT_EQ(game.ReadConfig(), kFixture) << "closing after About wrote to the file";
 }

@@ -34,14 +34,14 @@ enum class Cause {
 struct Case {
     const char* what;
     Cause cause;
-    Dismiss dismiss;
+    Answer answer;
 };
 
 const Case kCases[] = {
-    {"plug-in folder missing, box dismissed by a click", Cause::kNoPluginFolder, Dismiss::kClickOk},
-    {"file held open for reading, box dismissed by a click", Cause::kHeldForReading, Dismiss::kClickOk},
-    {"file held open for reading and writing, box dismissed by Enter", Cause::kHeldForWriting, Dismiss::kEnter},
-    {"prefix too long to write, box dismissed by a click", Cause::kPrefixTooLong, Dismiss::kClickOk},
+    {"plug-in folder missing, box dismissed by a click", Cause::kNoPluginFolder, Answer::kClick},
+    {"file held open for reading, box dismissed by a click", Cause::kHeldForReading, Answer::kClick},
+    {"file held open for reading and writing, box dismissed by Enter", Cause::kHeldForWriting, Answer::kEnter},
+    {"prefix too long to write, box dismissed by a click", Cause::kPrefixTooLong, Answer::kClick},
 };
 
 void SaveFailsThenSucceeds(const Case& c, size_t row) {
@@ -71,7 +71,7 @@ void SaveFailsThenSucceeds(const Case& c, size_t row) {
         ASSERT_TRUE(held->Holding()) << "cannot hold " << game.Config();
     }
     ClickWindow(dialog.Control(Ctl::OkButton));
-    ExpectToldSaveFailedAndDismiss(dialog, game.Config(), c.dismiss);
+    ExpectToldSaveFailedAndDismiss(dialog, game.Config(), c.answer);
     ASSERT_FALSE(testing::Test::HasFatalFailure());
     ASSERT_TRUE(dialog.Running()) << "the dialog closed";
     EXPECT_TRUE(IsWindowVisible(dialog.Form()));
@@ -95,9 +95,7 @@ void SaveFailsThenSucceeds(const Case& c, size_t row) {
         edited.nick = "short";
         break;
     }
-    ClickWindow(dialog.Control(Ctl::OkButton), 10, 8);
-    ASSERT_TRUE(dialog.WaitForExit()) << "the dialog did not close";
-    EXPECT_EQ(dialog.ExitCode(), 0u);
+    ASSERT_TRUE(PressOkAndExpectExit(dialog));
     std::vector<IniEntry> expected = c.cause == Cause::kNoPluginFolder ? std::vector<IniEntry>{} : ParseIni(file);
     expected = WithValue(expected, "main", "num_bots", std::to_string(edited.botIndex));
     expected = WithValue(expected, "main", "debug", edited.debug ? "1" : "0");

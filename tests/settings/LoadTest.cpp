@@ -5,9 +5,9 @@
 
 #include "tests/support/DialogProcess.h"
 #include "tests/support/IniEntries.h"
-#include "tests/support/Input.h"
 #include "tests/support/Paths.h"
 #include "tests/support/Settings.h"
+#include "tests/support/UserActions.h"
 
 namespace {
 
@@ -54,9 +54,7 @@ TEST(Load, WithoutAFileTheDefaultsAreShownAndOkStoresThem) {
     ASSERT_TRUE(dialog.Up());
     EXPECT_EQ(WhatTheDialogShows(dialog), kDefaultSettings);
 
-    ClickWindow(dialog.Control(Ctl::OkButton));
-    ASSERT_TRUE(dialog.WaitForExit());
-    EXPECT_EQ(dialog.ExitCode(), 0u);
+    ASSERT_TRUE(PressOkAndExpectExit(dialog));
     std::vector<IniEntry> stored = ParseIni(game.ReadConfig());
     EXPECT_EQ(ValueIn(stored, "main", "num_bots"), "1");
     EXPECT_EQ(ValueIn(stored, "main", "debug"), "0");

@@ -29,13 +29,6 @@ const char kFixture[] =
     "skill=5\r\n"
     "first=q3dm17\r\n";
 
-// Presses "Ok" and waits for the program to end.
-void PressOk(DialogProcess& dialog) {
-    ClickWindow(dialog.Control(Ctl::OkButton));
-    ASSERT_TRUE(dialog.WaitForExit()) << "the dialog did not close";
-    EXPECT_EQ(dialog.ExitCode(), 0u);
-}
-
 enum class Lists { kMouse, kArrowKeys };
 
 struct ChangeCase {
@@ -70,7 +63,7 @@ void ChangeEveryControlAndPressOk(const ChangeCase& c) {
     }
     ASSERT_TRUE(ToggleWithMouse(dialog, dialog.Control(Ctl::DebugCheck)));
     ASSERT_TRUE(TypeOver(dialog, dialog.Control(Ctl::NickPrefixEdit), "^1new^7 bot"));
-    PressOk(dialog);
+    PressOkAndExpectExit(dialog);
 
     std::vector<IniEntry> expected = ParseIni(kFixture);
     expected = WithValue(expected, "main", "num_bots", std::to_string(c.botCount));
@@ -108,7 +101,7 @@ TEST(Save, AStoredValueOutsideItsListStaysExactlyAsStored) {
         game.WriteConfig(file);
         DialogProcess dialog(game);
         if (!dialog.Up()) continue;
-        PressOk(dialog);
+        PressOkAndExpectExit(dialog);
         EXPECT_EQ(ParseIni(game.ReadConfig()), WithValue(ParseIni(file), "main", "debug", "0"));
     }
 }
@@ -119,7 +112,7 @@ TEST(Save, DebugTwoIsShownCheckedAndStoredAsOne) {
     DialogProcess dialog(game);
     ASSERT_TRUE(dialog.Up());
     EXPECT_TRUE(DialogProcess::Checked(dialog.Control(Ctl::DebugCheck)));
-    PressOk(dialog);
+    PressOkAndExpectExit(dialog);
     EXPECT_EQ(ValueIn(ParseIni(game.ReadConfig()), "main", "debug"), "1");
 }
 
@@ -130,7 +123,7 @@ TEST(Save, AnEmptyPrefixIsStoredAsAnEmptyValueAndShownEmptyNextTime) {
         DialogProcess dialog(game);
         ASSERT_TRUE(dialog.Up());
         ASSERT_TRUE(TypeOver(dialog, dialog.Control(Ctl::NickPrefixEdit), ""));
-        PressOk(dialog);
+        PressOkAndExpectExit(dialog);
     }
     EXPECT_NE(game.ReadConfig().find("\nnick_prefix=\r\n"), std::string::npos) << game.ReadConfig();
 
@@ -148,7 +141,7 @@ TEST(Save, ALongPrefixSurvivesOkWhole) {
         DialogProcess dialog(game);
         if (!dialog.Up()) continue;
         EXPECT_TRUE(DialogProcess::Text(dialog.Control(Ctl::NickPrefixEdit)) == prefix) << "shown cut";
-        PressOk(dialog);
+        PressOkAndExpectExit(dialog);
         EXPECT_TRUE(ValueIn(ParseIni(game.ReadConfig()), "bot", "nick_prefix") == prefix) << "stored cut";
         EXPECT_EQ(ValueIn(ParseIni(game.ReadConfig()), "bot", "skill"), "4");
     }
@@ -207,7 +200,7 @@ TEST(Save, ALineBreakInThePrefixAddsNoLinesToTheFile) {
         } else {
             SendMessageA(edit, WM_SETTEXT, 0, LPARAM(text.c_str()));
         }
-        PressOk(dialog);
+        PressOkAndExpectExit(dialog);
         EXPECT_EQ(ParseIni(game.ReadConfig()), WithValue(ParseIni(kFixture), "bot", "nick_prefix", "^1abc"))
             << "only the first line is stored";
     };

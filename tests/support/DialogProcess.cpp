@@ -38,17 +38,6 @@ BOOL CALLBACK FindShownWindow(HWND window, LPARAM lParam) {
 
 }  // namespace
 
-namespace {
-
-// As the ANSI functions take a path.
-std::wstring FromAnsi(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(size_t(MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), &wide[0], int(wide.size()))));
-    return wide;
-}
-
-}  // namespace
-
 DialogProcess::DialogProcess(const GameFolder& game, const std::string& currentDir) {
     if (Start(FromAnsi(game.Exe()), FromAnsi(currentDir.empty() ? game.Dir() : currentDir))) WaitForDialog();
 }
@@ -134,6 +123,15 @@ std::string DialogProcess::Text(HWND window) {
         size_t length = size_t(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
         std::string text(length + 2, '\0');
         text.resize(size_t(SendMessageA(window, WM_GETTEXT, text.size(), LPARAM(&text[0]))));
+        if (text.size() <= length) return text;
+    }
+}
+
+std::wstring DialogProcess::WideText(HWND window) {
+    for (;;) {
+        size_t length = size_t(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+        std::wstring text(length + 2, L'\0');
+        text.resize(size_t(SendMessageW(window, WM_GETTEXT, text.size(), LPARAM(&text[0]))));
         if (text.size() <= length) return text;
     }
 }

@@ -58,6 +58,9 @@ public:
 
     // Text, selection and state of a control, read from outside as a screen reader would; the text whole.
     static std::string Text(HWND window);
+    // The same in Unicode, for texts outside the ANSI code page such as paths: across processes the ANSI messages
+    // turn every letter outside it into "?".
+    static std::wstring WideText(HWND window);
     static int CurrentIndex(HWND combo);
     static std::vector<std::string> Items(HWND combo);
     // Whether the combo box's list is open.

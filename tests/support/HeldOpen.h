@@ -1,4 +1,4 @@
-// Another handle on a file that shares nothing, as an editor that locks what it has open.
+// Another program's handle on a file: by default one that shares nothing, as an editor that locks what it has open.
 #pragma once
 
 #include <windows.h>
@@ -7,11 +7,11 @@
 
 class HeldOpen {
 public:
-    // By default open for reading and writing; GENERIC_READ alone is a reader that still lets nobody in.
-    explicit HeldOpen(const std::string& path, DWORD access = GENERIC_READ | GENERIC_WRITE)
-        : file_(CreateFileA(path.c_str(), access, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    explicit HeldOpen(const std::wstring& path, DWORD access = GENERIC_READ | GENERIC_WRITE)
-        : file_(CreateFileW(path.c_str(), access, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    // GENERIC_READ alone is a reader; with no sharing it still lets nobody in.
+    explicit HeldOpen(const std::string& path, DWORD access = GENERIC_READ | GENERIC_WRITE, DWORD share = 0)
+        : file_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    explicit HeldOpen(const std::wstring& path, DWORD access = GENERIC_READ | GENERIC_WRITE, DWORD share = 0)
+        : file_(CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
     HeldOpen(const HeldOpen&) = delete;
     HeldOpen& operator=(const HeldOpen&) = delete;
     ~HeldOpen() { Release(); }

@@ -4,11 +4,9 @@
 #include <string>
 
 #include "tests/support/DialogProcess.h"
+#include "tests/support/ProgramBox.h"
 
-// How the user answers the box.
-enum class Dismiss { kClickOk, kEnter };
-
-// Expects the program's box that names the settings file: owned by the dialog, which waits for it, captioned like
-// the dialog, with the error icon and one "OK" button. Dismisses it and returns once the dialog takes input again.
+// Expects the program's error box that names the settings file, owned by the dialog, which waits for it. Dismisses it
+// and returns once the dialog takes input again.
 void ExpectToldSaveFailedAndDismiss(const DialogProcess& dialog, const std::string& config,
-                                    Dismiss dismiss = Dismiss::kClickOk);
+                                    Answer answer = Answer::kClick);

@@ -51,6 +51,15 @@ bool TypeOver(const DialogProcess& dialog, HWND edit, const std::string& text) {
     return WaitUntil([&] { return DialogProcess::Text(edit) == text; }) && dialog.WaitIdle();
 }
 
+bool TypeAtEnd(const DialogProcess& dialog, HWND edit, const std::string& text) {
+    std::string expected = DialogProcess::Text(edit) + text;
+    ClickWindow(edit);
+    if (!WaitUntil([&] { return dialog.Focus() == edit; })) return false;
+    PressKey(VK_END);
+    TypeText(text);
+    return WaitUntil([&] { return DialogProcess::Text(edit) == expected; }) && dialog.WaitIdle();
+}
+
 bool ToggleWithMouse(const DialogProcess& dialog, HWND check) {
     bool before = DialogProcess::Checked(check);
     ClickWindow(check);
@@ -60,4 +69,30 @@ bool ToggleWithMouse(const DialogProcess& dialog, HWND check) {
 bool OpenWindowMenu(const DialogProcess& dialog) {
     PressKeys({VK_MENU, VK_SPACE});
     return WaitUntil([&] { return MenuShown(dialog); });
+}
+
+namespace {
+
+bool EndsNormally(DialogProcess& dialog, DWORD timeoutMs, const char* after) {
+    bool ended = dialog.WaitForExit(timeoutMs);
+    EXPECT_TRUE(ended) << "the program did not end after " << after;
+    if (!ended) return false;
+    EXPECT_EQ(dialog.ExitCode(), 0u);
+    return dialog.ExitCode() == 0;
+}
+
+}  // namespace
+
+bool PressOkAndExpectExit(DialogProcess& dialog, DWORD timeoutMs) {
+    ClickWindow(dialog.Control(Ctl::OkButton));
+    return EndsNormally(dialog, timeoutMs, "Ok");
+}
+
+bool CloseWithAltF4(DialogProcess& dialog) {
+    if (!WaitUntil([&] { return GetForegroundWindow() == dialog.Form(); })) {
+        ADD_FAILURE() << "the dialog is not the active window";
+        return false;
+    }
+    PressKeys({VK_MENU, VK_F4});
+    return EndsNormally(dialog, kPatience, "Alt+F4");
 }

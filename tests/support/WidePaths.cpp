@@ -19,6 +19,12 @@ std::wstring FromUtf8(const std::string& text) {
     return wide;
 }
 
+std::wstring FromAnsi(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(size_t(MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), &wide[0], int(wide.size()))));
+    return wide;
+}
+
 // The build gives its paths as Unix paths, which are UTF-8.
 std::wstring WideScratchDir() { return FromUtf8(ScratchDir()); }
 

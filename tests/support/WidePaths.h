@@ -5,6 +5,8 @@
 
 std::string Utf8(const std::wstring& text);
 std::wstring FromUtf8(const std::string& text);
+// As the ANSI functions take a text.
+std::wstring FromAnsi(const std::string& text);
 
 // The scratch folder of Paths.h, whatever the build's path is made of.
 std::wstring WideScratchDir();

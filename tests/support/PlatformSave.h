@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "tests/save/DialogValues.h"
 #include "tests/support/ProfileView.h"
+#include "tests/support/Settings.h"
 
 struct PlatformSaved {
     // Everything a fresh read lists, the four keys with their new values included.
@@ -12,5 +12,6 @@ struct PlatformSaved {
     size_t size;
 };
 
-// The file (empty for none) after the four writes of a save of these values, in the dialog's order.
-PlatformSaved PlatformSave(const std::string& bytes, const DialogValues& values);
+// The file (empty for none) after the four writes of a save of these values, in the dialog's order. A list without
+// a selection writes nothing: the dialog keeps its stored text.
+PlatformSaved PlatformSave(const std::string& bytes, const Settings& values);

@@ -13,8 +13,10 @@ HWND WaitForBox(const DialogProcess& dialog);
 // Expects the program's error box with that text and one OK button, owned by owner.
 void ExpectErrorBox(HWND box, HWND owner, const std::wstring& text);
 
-// Clicks the box's button; false when the box stays.
-bool Dismiss(HWND box);
+// How a user answers a box: a click on its button, or Enter.
+enum class Answer { kClick, kEnter };
+// False when the box stays.
+bool Dismiss(HWND box, Answer answer = Answer::kClick);
 
 // The hidden form that owns a box shown before the dialog appears; null when the owner is something else.
 HWND HiddenFormOwning(HWND box);
