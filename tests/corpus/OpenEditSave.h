@@ -54,6 +54,6 @@ enum class Rest {
 };
 
 // All of it for a program file: start it, check, edit, press "Ok", check the file. A prefix too long for the
-// platform's write cannot be saved: then the user is told, closes the dialog, and the stored prefix is kept.
+// platform's write cannot be saved: then the user is told, closes the dialog, and the file stays as it was.
 void OpenEditSave(const std::string& exe, const std::string& config, const std::string& currentDir,
                   Rest rest = Rest::Kept);
