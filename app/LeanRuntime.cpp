@@ -9,7 +9,7 @@
 //   ours: "multiple definition of `std::__throw_length_error(char const*)'" and the rest.
 // - No message on a failed check: a libstdc++ assertion (an index past the end, back() of an empty vector) or a
 //   failed allocation ends the program through abort() with exit code 3, nothing on stdout or stderr and no message
-//   box (seen under Wine, with the 64-bit build). app/LeanLibstdcxx.h keeps the checks' texts out of the exe, so
+//   box (seen under Wine, with the 64-bit build). app/QuietAssert.h keeps the checks' texts out of the exe, so
 //   there is none to show.
 #include <windows.h>
 
@@ -57,6 +57,6 @@ void __throw_out_of_range(const char*) { std::abort(); }
 void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
 void __throw_bad_alloc() { std::abort(); }
 void __throw_bad_array_new_length() { std::abort(); }
-// Only for code built without app/LeanLibstdcxx.h, which makes a failed check call abort() directly.
+// Only for code built without app/QuietAssert.h, which makes a failed check call abort() directly.
 void __glibcxx_assert_fail(const char*, int, const char*, const char*) noexcept { std::abort(); }
 }  // namespace std
