@@ -50,12 +50,15 @@ Contender Enter(const Plan& plan, const char* label, const char* folder, const s
     return Contender{label, LayOut(plan.scratch, folder, exe), shipped.empty() ? exe : shipped, {}};
 }
 
-// The four keys at the end of ever larger files; the save is Ok's four writes and the exit after them.
+// The four keys at the end of ever larger files; the save is Ok's four writes and the exit after them. Debug is
+// switched on first, so that the save has a changed value to store and the file is written.
 void SaveOnce(const std::string& exe, const std::string& file, const char* name, Series& into) {
     if (!WriteWhole(ConfigOf(exe), file)) Fail("cannot write " + ConfigOf(exe));
-    RunFigures run = MustRun(exe, kDialogCaption, Ending{"Ok"});
-    if (ReadWhole(ConfigOf(exe)).find(kStoredPrefix) == std::string::npos)
+    RunFigures run = MustRun(exe, kDialogCaption, Ending{"Ok", "Debug"});
+    const std::string saved = ReadWhole(ConfigOf(exe));
+    if (saved.find(kStoredPrefix) == std::string::npos)
         Fail(exe + ": the save lost the settings in the file of " + name);
+    if (saved.find("debug=1") == std::string::npos) Fail(exe + ": the save did not reach the file of " + name);
     Record(into, run);
 }
 

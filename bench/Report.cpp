@@ -105,7 +105,9 @@ double Fastest(const Series& s) {
 }
 
 void PrintScale(const Figures& f) {
-    printf("\nScale, %d runs per size: load is start to shown and idle, save is Ok to exit.\n\n", f.scaleRuns);
+    printf("\nScale, %d runs per size: load is start to shown and idle, save is Ok to exit (with Debug switched on "
+           "before, so that there is a change to write).\n\n",
+           f.scaleRuns);
     printf("| config.bot | Load | Save | Load + save, fastest run | Above the 1 KB file, per MB |\n|---|---|---|---|---|\n");
     std::vector<double> fastest;
     for (const ScaleRow& row : f.scale) {
@@ -131,8 +133,8 @@ void PrintScale(const Figures& f) {
 }
 
 void PrintBeforeAndAfter(const Figures& f) {
-    printf("\nThe save before and after, %d runs per size, the baseline and this build in turn: Ok to exit, median "
-           "[first-third quartile].\n\n",
+    printf("\nThe save before and after, %d runs per size, the baseline and this build in turn: Ok to exit as above, "
+           "median [first-third quartile].\n\n",
            f.scaleRuns);
     printf("| config.bot | Baseline | This build | Ratio |\n|---|---|---|---|\n");
     for (const ScaleRow& row : f.scale) {
