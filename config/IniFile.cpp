@@ -3,7 +3,10 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "config/Decimal.h"
+#include "config/ProgramDir.h"
 #include "config/Text.h"
 
 IniFile::IniFile(std::wstring path) : path_(std::move(path)), reachable_(Reaches(path_)) {}
@@ -18,10 +21,19 @@ int32_t IniFile::ReadInteger(const char* key, int32_t fallback) const {
     return int32_t(GetPrivateProfileIntW(Widen(section_).c_str(), Widen(key).c_str(), fallback, path_.c_str()));
 }
 
+bool IniFile::Fits(const char* key, const std::string& text) const {
+    // A write may add the section's header, the key and the value, at up to three bytes a character, and the file
+    // may need a new cluster for them.
+    ULARGE_INTEGER free;
+    if (!GetDiskFreeSpaceExW(DirectoryOf(path_).c_str(), &free, nullptr, nullptr)) return true;
+    return free.QuadPart >= 3 * (section_.size() + strlen(key) + text.size() + 8) + 65536;
+}
+
 void IniFile::Write(const char* key, const std::string& text) {
     // The platform's ANSI write stores a value of 32,767 characters or more empty or cut, and reports success:
-    // refuse it, so the file holds no more than the plug-in's ANSI reads can take.
-    if (!reachable_ || text.size() >= 32767 ||
+    // refuse it, so the file holds no more than the plug-in's ANSI reads can take. On a full disk it reports success
+    // too, and leaves the file cut.
+    if (!reachable_ || text.size() >= 32767 || !Fits(key, text) ||
         !WritePrivateProfileStringW(Widen(section_).c_str(), Widen(key).c_str(), Widen(text).c_str(), path_.c_str()))
         writeFailed_ = true;
 }

@@ -28,6 +28,7 @@ public:
 
 private:
     int32_t ReadInteger(const char* key, int32_t fallback) const;
+    bool Fits(const char* key, const std::string& text) const;
     void Write(const char* key, const std::string& text);
 
     std::wstring path_;

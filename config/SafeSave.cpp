@@ -13,27 +13,18 @@ constexpr DWORD kLockPatience = 10000;
 // A reader (another dialog starting, the plug-in) holds the file only for a moment.
 constexpr DWORD kReplacePatience = 2000;
 
-// A list the profile functions fill, grown until it fits: they return the size less 2 when it does not.
-template <class Fill>
-std::wstring ReadList(Fill fill) {
-    std::wstring list(4096, L'\0');
-    for (;;) {
-        DWORD length = fill(&list[0], DWORD(list.size()));
-        if (length + 2 < list.size()) {
-            list.resize(length);
-            return list;
-        }
-        list.assign(list.size() * 2, L'\0');
-    }
+// On a file written in the last seconds every profile call reads it whole again, so the list is read in one call, into
+// room that is known to be enough (each name stands in the file between brackets). The result is cut when it is not.
+std::wstring SectionNames(const std::wstring& path, size_t room) {
+    std::wstring names(room + 2, L'\0');
+    names.resize(GetPrivateProfileSectionNamesW(names.data(), DWORD(names.size()), path.c_str()));
+    return names;
 }
 
-std::wstring SectionNames(const std::wstring& path) {
-    return ReadList([&](wchar_t* buffer, DWORD size) { return GetPrivateProfileSectionNamesW(buffer, size, path.c_str()); });
-}
-
-std::wstring Section(const std::wstring& path, const wchar_t* name) {
-    return ReadList(
-        [&](wchar_t* buffer, DWORD size) { return GetPrivateProfileSectionW(name, buffer, size, path.c_str()); });
+size_t FileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (size_t(data.nFileSizeHigh) << 16 << 16) | data.nFileSizeLow;
 }
 
 bool Listed(const std::wstring& names, const wchar_t* name) {
@@ -42,29 +33,17 @@ bool Listed(const std::wstring& names, const wchar_t* name) {
     return false;
 }
 
-// What a cut file loses first: the sections at its end. And the two sections the save writes into.
-struct Contents {
-    std::wstring names;
-    std::wstring main;
-    std::wstring bot;
-    std::wstring last;
-
-    bool operator==(const Contents& other) const {
-        return names == other.names && main == other.main && bot == other.bot && last == other.last;
-    }
-};
-
-Contents Read(const std::wstring& path) {
-    Contents contents;
-    contents.names = SectionNames(path);
-    contents.main = Section(path, L"main");
-    contents.bot = Section(path, L"bot");
-    size_t last = contents.names.empty() ? 0 : contents.names.rfind(L'\0', contents.names.size() - 2) + 1;
-    if (!contents.names.empty()) contents.last = Section(path, contents.names.c_str() + last);
-    return contents;
+// The profile functions may keep a file they wrote in memory and answer from there until its time stamp changes:
+// a new one makes them read what is on the disk. Forgetting it outright costs a reading of the whole file.
+bool Touch(HANDLE file) {
+    FILETIME written;
+    if (!GetFileTime(file, nullptr, nullptr, &written)) return false;
+    ULARGE_INTEGER later{{written.dwLowDateTime, written.dwHighDateTime}};
+    ++later.QuadPart;
+    written = FILETIME{later.LowPart, later.HighPart};
+    return SetFileTime(file, nullptr, nullptr, &written);
 }
 
-// The profile functions may keep a file they wrote in memory and answer from there; this makes them read the disk.
 void Forget(const std::wstring& path) {
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());
 }
@@ -95,33 +74,30 @@ SafeSave::SafeSave(const std::wstring& path)
     if (attributes_ & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return;
     if (!CopyFileW(target_.c_str(), copy_.c_str(), FALSE)) return;
     SetFileAttributesW(copy_.c_str(), FILE_ATTRIBUTE_NORMAL);
-    sectionsBefore_ = SectionNames(copy_);
+    sectionsBefore_ = SectionNames(copy_, FileSize(copy_));
     ready_ = true;
 }
 
 SafeSave::~SafeSave() {
-    if (!owner_) return;
+    if (!owner_ || committed_) return;
+    // A later save in this process must not be answered from what the platform remembers of this copy.
     Forget(copy_);
-    if (!committed_) Remove(copy_);
+    Remove(copy_);
 }
 
 bool SafeSave::Commit() {
     if (!ready_) return false;
-    Contents written = Read(copy_);
-    Forget(copy_);
-    Contents onDisk = Read(copy_);
-    Forget(copy_);
-    // The sections the file had, in its order, then those the writes had to add.
+    HANDLE copy = CreateFileW(copy_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (copy == INVALID_HANDLE_VALUE) return false;
+    bool flushed = FlushFileBuffers(copy) && Touch(copy);
+    CloseHandle(copy);
+    if (!flushed) return false;
+    // A file cut short has lost the sections at its end: the copy must list those the file had, in its order, then
+    // those the writes had to add.
     std::wstring names = sectionsBefore_;
     for (const wchar_t* added : {L"main", L"bot"})
         if (!Listed(names, added)) names.append(added).push_back(L'\0');
-    if (!(onDisk == written) || onDisk.names != names) return false;
-
-    HANDLE copy = CreateFileW(copy_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (copy == INVALID_HANDLE_VALUE) return false;
-    bool flushed = FlushFileBuffers(copy);
-    CloseHandle(copy);
-    if (!flushed || !SetFileAttributesW(copy_.c_str(), attributes_)) return false;
+    if (SectionNames(copy_, names.size() + 1) != names || !SetFileAttributesW(copy_.c_str(), attributes_)) return false;
 
     DWORD start = GetTickCount();
     while (!MoveFileExW(copy_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

@@ -18,8 +18,8 @@ public:
     // Where the writes go; no path at all when the save cannot go ahead, so that nothing is written.
     std::wstring CopyPath() const { return ready_ ? copy_ : std::wstring(); }
 
-    // Checks that the copy on disk holds all the writes made to it and everything the file held, then puts it in the
-    // file's place. False when the file is left as it was.
+    // Checks that the copy on disk was not cut short, makes sure it is on the disk, and puts it in the file's place.
+    // False when the file is left as it was.
     bool Commit();
 
 private:

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/corpus/FileText.h"
-#include "tests/corpus/SaveFailureBox.h"
 #include "tests/support/Input.h"
 #include "tests/support/Paths.h"
+#include "tests/support/SaveFailureBox.h"
 #include "tests/support/Wait.h"
 
 namespace {

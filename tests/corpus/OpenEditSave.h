@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tests/corpus/ProfileView.h"
+#include "tests/support/ProfileView.h"
 #include "tests/support/DialogProcess.h"
 
 // The four settings as the dialog holds them; an index of -1 is a list without a selection.
