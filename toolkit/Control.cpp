@@ -6,10 +6,6 @@
 
 namespace tk {
 
-namespace {
-const char kObjectProperty[] = "tk.Control";
-}
-
 Control::Control(Control* parent, const Kind& kind, const char* text)
     : parent_(parent),
       color_(parent ? parent->color_ : clBtnFace),
@@ -20,7 +16,9 @@ Control::Control(Control* parent, const Kind& kind, const char* text)
     HWND parentWindow = parent ? parent->window_ : nullptr;
     window_ = CreateWindowExA(kind.exStyle, kind.className, text, style, 0, 0, kind.width, kind.height,
                               parentWindow, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetPropA(window_, kObjectProperty, this);
+    // In the window's user data, which Windows keeps in the process: a property would cost a trip to the window
+    // server on every message the router hands on.
+    SetWindowLongPtrA(window_, GWLP_USERDATA, LONG_PTR(this));
     classProc_ = WNDPROC(SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(&RouteMessage)));
     font_.Attach(window_);
     if (parent && (style & WS_TABSTOP)) {
@@ -43,7 +41,7 @@ Control::~Control() {
 void Control::Detach() {
     if (!window_) return;
     SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(classProc_));
-    RemovePropA(window_, kObjectProperty);
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
     window_ = nullptr;
 }
 
@@ -58,7 +56,7 @@ Form* Control::ParentForm() {
 }
 
 Control* Control::FromHandle(HWND window) {
-    return window ? static_cast<Control*>(GetPropA(window, kObjectProperty)) : nullptr;
+    return window ? reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA)) : nullptr;
 }
 
 LRESULT Control::Default(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -34,7 +34,8 @@ public:
     // Hands a new control to its parent, which destroys it with itself.
     template <class T>
     static T* Adopt(Control* parent, T* child) {
-        if (parent) parent->children_.emplace_back(child);
+        // As a Control*, so that one instantiation of the vector's growth serves every kind of control.
+        if (parent) parent->children_.emplace_back(static_cast<Control*>(child));
         return child;
     }
 
