@@ -18,7 +18,7 @@ ComboBox::ComboBox(Control* parent, unsigned options)
     : ControlOf(parent, Kind{"COMBOBOX", ComboStyle(options), WS_EX_CLIENTEDGE, 100, 20}, "") {}
 
 ComboBox* NewComboBox(Control* parent, unsigned options) {
-    return Control::Adopt(parent, new ComboBox(parent, options));
+    return Control::Adopt(parent, std::make_unique<ComboBox>(parent, options));
 }
 
 ComboBox* ComboBox::SetItemText(int index, const std::string& text) {

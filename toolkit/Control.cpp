@@ -12,6 +12,7 @@ const char kObjectProperty[] = "tk.Control";
 
 Control::Control(Control* parent, const Kind& kind, const char* text)
     : parent_(parent),
+      form_(parent ? parent->form_ : nullptr),
       color_(parent ? parent->color_ : clBtnFace),
       textColor_(parent ? parent->textColor_ : clWindowText),
       font_(parent ? parent->font_.Description() : Font::DefaultDescription()) {
@@ -23,18 +24,12 @@ Control::Control(Control* parent, const Kind& kind, const char* text)
     SetPropA(window_, kObjectProperty, this);
     classProc_ = WNDPROC(SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(&RouteMessage)));
     font_.Attach(window_);
-    if (parent && (style & WS_TABSTOP)) {
-        Form* form = parent->ParentForm();
-        if (!form->CurrentControl()) form->SetCurrentControl(this);
-    }
+    if (form_ && (style & WS_TABSTOP) && !form_->CurrentControl()) form_->SetCurrentControl(this);
 }
 
 Control::~Control() {
     DestroyChildren();
-    if (parent_) {
-        Form* form = parent_->ParentForm();
-        if (form->CurrentControl() == this) form->SetCurrentControl(nullptr);
-    }
+    if (parent_ && form_ && form_->CurrentControl() == this) form_->SetCurrentControl(nullptr);
     HWND window = window_;
     Detach();
     if (window) DestroyWindow(window);
@@ -48,13 +43,11 @@ void Control::Detach() {
 }
 
 void Control::DestroyChildren() {
-    while (!children_.empty()) children_.pop_back();
-}
-
-Form* Control::ParentForm() {
-    Control* root = this;
-    while (root->parent_) root = root->parent_;
-    return static_cast<Form*>(root);
+    // Each child leaves the list before it goes, so that nothing routed during its teardown reaches it.
+    while (!children_.empty()) {
+        std::unique_ptr<Control> last = std::move(children_.back());
+        children_.pop_back();
+    }
 }
 
 Control* Control::FromHandle(HWND window) {
@@ -68,7 +61,7 @@ LRESULT Control::Default(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETFOCUS:
-        if (parent_) ParentForm()->SetCurrentControl(this);
+        if (parent_ && form_) form_->SetCurrentControl(this);
         break;
     case WM_CHAR:
         // Without a dialog manager a Tab would be typed into the edit box; the dialog has no use for it.

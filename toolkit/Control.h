@@ -22,8 +22,8 @@ public:
 
     HWND Handle() const { return window_; }
     Control* Parent() const { return parent_; }
-    // The form at the root of this control's tree.
-    Form* ParentForm();
+    // The form at the root of this control's tree; null for a tree whose root is no form.
+    Form* ParentForm() const { return form_; }
 
     Font* GetFont() { return &font_; }
     Color BackgroundColor() const { return color_; }
@@ -33,9 +33,10 @@ public:
 
     // Hands a new control to its parent, which destroys it with itself.
     template <class T>
-    static T* Adopt(Control* parent, T* child) {
-        if (parent) parent->children_.emplace_back(child);
-        return child;
+    static T* Adopt(Control* parent, std::unique_ptr<T> child) {
+        T* adopted = child.get();
+        parent->children_.push_back(std::move(child));
+        return adopted;
     }
 
     // Shows every window of the tree not yet visible, the children before their parent.
@@ -74,9 +75,13 @@ protected:
     void DestroyChildren();
 
 private:
+    // A form roots its own tree.
+    friend class Form;
+
     void Detach();
 
     Control* parent_;
+    Form* form_;
     HWND window_ = nullptr;
     WNDPROC classProc_ = nullptr;
     std::vector<std::unique_ptr<Control>> children_;

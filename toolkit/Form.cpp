@@ -31,6 +31,8 @@ Form::Form(Control* owner, const char* caption)
     : ControlOf(nullptr,
                 Kind{RegisteredFormClass(), WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 320, 240},
                 caption) {
+    // The root of its own tree.
+    form_ = this;
     if (owner) SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, LONG_PTR(owner->Handle()));
 }
 
@@ -45,8 +47,8 @@ Form* NewForm(Control* owner, const char* caption) {
     return new Form(owner, caption);
 }
 
-Form* Form::Own(Object* object) {
-    owned_.emplace_back(object);
+Form* Form::Own(std::unique_ptr<Object> object) {
+    owned_.push_back(std::move(object));
     return this;
 }
 

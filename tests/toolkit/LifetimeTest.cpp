@@ -70,7 +70,7 @@ TEST(Lifetime, OwnedObjectsGoFirstThenTheControlsLastCreatedFirstThenTheForm) {
     std::vector<std::string> log;
     gLog = &log;
     gNames = &names;
-    dialog->Form->Own(new Recorder(dialog, names));
+    dialog->Form->Own(std::make_unique<Recorder>(dialog, names));
     dialog->Form->ShowTree();
 
     HHOOK hook = SetWindowsHookExA(WH_CBT, RecordDestroy, nullptr, GetCurrentThreadId());
