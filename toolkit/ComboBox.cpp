@@ -38,4 +38,10 @@ void ComboBox::OnCommand(WORD code) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+LRESULT ComboBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Its opened list and its edit part are no windows of ours: they ask the combo box, and get its colours.
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) return LRESULT(OnCtlColor(HDC(wParam)));
+    return ControlOf::HandleMessage(message, wParam, lParam);
+}
+
 }  // namespace tk

@@ -10,6 +10,7 @@
 #include "toolkit/Brush.h"
 #include "toolkit/Color.h"
 #include "toolkit/Font.h"
+#include "toolkit/MessageRouter.h"
 #include "toolkit/Object.h"
 
 namespace tk {
@@ -42,9 +43,6 @@ public:
     // Shows every window of the tree not yet visible, the children before their parent.
     void ShowTree();
 
-    // The object behind one of our windows, or null for any other window.
-    static Control* FromHandle(HWND window);
-
     // What the router hands over: a notification from this control, its colours for painting,
     // and every other message sent to its own window.
     virtual void OnCommand(WORD /*code*/) {}
@@ -75,9 +73,17 @@ protected:
     void DestroyChildren();
 
 private:
-    // A form roots its own tree.
+    // A form roots its own tree; the router finds the objects.
     friend class Form;
+    friend LRESULT CALLBACK RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The object attached to a window the router runs on (every such window is one of ours), or null.
+    static Control* Of(HWND window);
+    // A form's object, handed to its window's creation.
+    static Control* AttachCreated(HWND window, LPARAM creation);
+    // The child control whose window a message names, or null for any window that is not one of them.
+    Control* Child(HWND window) const;
+    void Attach(HWND window, WNDPROC classProc);
     void Detach();
 
     Control* parent_;

@@ -1,6 +1,8 @@
 // The form's own messages; its controls' messages are routed to them.
 #include "toolkit/Form.h"
 
+#include "toolkit/MessageRouter.h"
+
 namespace tk {
 
 Form* MainWindow = nullptr;
@@ -13,8 +15,8 @@ const char* RegisteredFormClass() {
     WNDCLASSA windowClass{};
     if (!GetClassInfoA(GetModuleHandleA(nullptr), kFormClass, &windowClass)) {
         windowClass.style = CS_DBLCLKS;
-        // The router takes over once the object is attached; until then the default behaviour is all.
-        windowClass.lpfnWndProc = DefWindowProcA;
+        // Routed from the window's creation on: the object comes with the creation parameters.
+        windowClass.lpfnWndProc = RouteMessage;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         // The program carries no such icon, so Windows shows its default one.
         windowClass.hIcon = LoadIconA(windowClass.hInstance, "MAINICON");
