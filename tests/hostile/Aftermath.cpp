@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/Input.h"
 #include "tests/support/Paths.h"
+#include "tests/support/UserActions.h"
 #include "tests/support/Wait.h"
 
 const char kSettingsFile[] = "[main]\r\nnum_bots=3\r\ndebug=1\r\n[bot]\r\nskill=2\r\nnick_prefix=^3before\r\n";
@@ -72,19 +72,6 @@ std::string Fate(DialogProcess& dialog) {
     return "the program runs but does not answer";
 }
 
-std::map<std::string, std::string> PluginFiles(const GameFolder& game) {
-    std::map<std::string, std::string> files;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((game.PluginDir() + "\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return files;
-    do {
-        std::string name = entry.cFileName;
-        if (name != "." && name != "..") files[name] = ReadFileBytes(game.PluginDir() + "\\" + name);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-    return files;
-}
-
 void ExpectOkStillSaves(DialogProcess& dialog, const GameFolder& game) {
     ASSERT_TRUE(dialog.Running()) << "the program ended with exit code " << dialog.ExitCode();
     const char prefix[] = "^1still^7here";
@@ -93,8 +80,6 @@ void ExpectOkStillSaves(DialogProcess& dialog, const GameFolder& game) {
     ASSERT_TRUE(Deliver(dialog, dialog.Control(Ctl::OkButton), BM_SETSTATE, FALSE, 0));
     ASSERT_TRUE(Deliver(dialog, dialog.Control(Ctl::NickPrefixEdit), WM_SETTEXT, 0, LPARAM(prefix)));
     ASSERT_TRUE(dialog.WaitIdle());
-    ClickWindow(dialog.Control(Ctl::OkButton));
-    ASSERT_TRUE(dialog.WaitForExit()) << "a real click on Ok did not close the dialog";
-    EXPECT_EQ(dialog.ExitCode(), 0u);
+    ASSERT_TRUE(PressOkAndExpectExit(dialog)) << "a real click on Ok did not close the dialog";
     EXPECT_EQ(game.ReadValue("bot", "nick_prefix"), prefix);
 }

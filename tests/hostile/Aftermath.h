@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <map>
 #include <string>
 
 #include "tests/support/DialogProcess.h"
@@ -18,9 +17,6 @@ bool Settle(const DialogProcess& dialog);
 bool Deliver(const DialogProcess& dialog, HWND to, UINT message, WPARAM wParam, LPARAM lParam);
 // After a message was not handled: whether the program ended (a crash ends it) or still runs without answering.
 std::string Fate(DialogProcess& dialog);
-
-// The name and bytes of every file in the plug-in folder: a save, or a copy left beside the file, shows here.
-std::map<std::string, std::string> PluginFiles(const GameFolder& game);
 
 // A real click on the dialog's own "Ok" after a new nick prefix is set: the prefix is saved and the program ends
 // with exit code 0. A list left open or a button left pushed by the messages is put back first.

@@ -7,6 +7,7 @@
 #include "tests/hostile/Aftermath.h"
 #include "tests/hostile/ForeignWindow.h"
 #include "tests/support/DialogProcess.h"
+#include "tests/support/FolderTree.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/Paths.h"
 
@@ -47,7 +48,7 @@ TEST(ForgedSender, AWindowOfTheTestsCarryingAControlsDataIsNoControlOfTheDialog)
         SCOPED_TRACE(withFile ? "with a settings file" : "without a settings file");
         GameFolder game(CurrentTestName() + (withFile ? ".file" : ".none"));
         if (withFile) game.WriteConfig(kSettingsFile);
-        const auto before = PluginFiles(game);
+        const Tree before = TreeOf(game.PluginDir());
         DialogProcess dialog(game);
         ASSERT_TRUE(dialog.Up());
 
@@ -70,7 +71,8 @@ TEST(ForgedSender, AWindowOfTheTestsCarryingAControlsDataIsNoControlOfTheDialog)
                 ASSERT_TRUE(NameInEveryMessage(dialog, window.Handle(), what));
             }
         }
-        EXPECT_EQ(PluginFiles(game), before) << "the dialog wrote though its Ok was not clicked";
+        EXPECT_EQ(TreeDifference(before, TreeOf(game.PluginDir())), "")
+            << "the dialog wrote though its Ok was not clicked";
         ExpectOkStillSaves(dialog, game);
     }
 }
@@ -79,8 +81,8 @@ TEST(ForgedSender, NeitherOfTwoDialogsTakesANotificationNamingTheOthersControl) 
     GameFolder gameA(CurrentTestName() + ".A");
     GameFolder gameB(CurrentTestName() + ".B");
     gameA.WriteConfig(kSettingsFile);
-    const auto beforeA = PluginFiles(gameA);
-    const auto beforeB = PluginFiles(gameB);
+    const Tree beforeA = TreeOf(gameA.PluginDir());
+    const Tree beforeB = TreeOf(gameB.PluginDir());
     DialogProcess a(gameA);
     ASSERT_TRUE(a.Up());
     DialogProcess b(gameB);
@@ -108,11 +110,11 @@ TEST(ForgedSender, NeitherOfTwoDialogsTakesANotificationNamingTheOthersControl) 
             ASSERT_TRUE(
                 NameInEveryMessage(pair.to, pair.other.Control(control.which), pair.name + std::string(control.name)));
     ASSERT_TRUE(a.WaitIdle() && b.WaitIdle());
-    EXPECT_EQ(PluginFiles(gameA), beforeA) << "A wrote though its Ok was not clicked";
-    EXPECT_EQ(PluginFiles(gameB), beforeB) << "B wrote though its Ok was not clicked";
+    EXPECT_EQ(TreeDifference(beforeA, TreeOf(gameA.PluginDir())), "") << "A wrote though its Ok was not clicked";
+    EXPECT_EQ(TreeDifference(beforeB, TreeOf(gameB.PluginDir())), "") << "B wrote though its Ok was not clicked";
 
     ExpectOkStillSaves(a, gameA);
     EXPECT_TRUE(b.Running()) << "B ended with A";
-    EXPECT_EQ(PluginFiles(gameB), beforeB) << "B wrote when A's Ok was clicked";
+    EXPECT_EQ(TreeDifference(beforeB, TreeOf(gameB.PluginDir())), "") << "B wrote when A's Ok was clicked";
     ExpectOkStillSaves(b, gameB);
 }

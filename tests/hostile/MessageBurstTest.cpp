@@ -13,8 +13,10 @@
 #include "tests/hostile/Aftermath.h"
 #include "tests/hostile/ForeignWindow.h"
 #include "tests/support/DialogProcess.h"
+#include "tests/support/FolderTree.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/Paths.h"
+#include "tests/support/WindowFinders.h"
 
 namespace {
 
@@ -148,26 +150,10 @@ std::vector<Named> DialogWindows(const DialogProcess& dialog) {
 }
 
 // The lists of the combo boxes, opened or not: windows of the dialog's process that are no controls of the dialog.
-struct ListSearch {
-    DWORD processId;
-    std::vector<Named> found;
-};
-
-BOOL CALLBACK CollectLists(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<ListSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (owner == search->processId && lstrcmpiA(name, "ComboLBox") == 0)
-        search->found.push_back({"list of a combo box", window});
-    return TRUE;
-}
-
 std::vector<Named> ComboLists(const DialogProcess& dialog) {
-    ListSearch search{dialog.ProcessId(), {}};
-    EnumWindows(CollectLists, LPARAM(&search));
-    return search.found;
+    std::vector<Named> lists;
+    for (HWND list : WindowsOfClass(dialog, "ComboLBox")) lists.push_back({"list of a combo box", list});
+    return lists;
 }
 
 }  // namespace
@@ -180,7 +166,7 @@ TEST(MessageBurst, RandomMessagesFromAnotherProcessNeitherCrashNorHangNorWrite) 
         SCOPED_TRACE(std::string(withFile ? "with" : "without") + " a settings file, seed " + std::to_string(seed));
         GameFolder game(CurrentTestName() + (withFile ? ".file" : ".none"));
         if (withFile) game.WriteConfig(kSettingsFile);
-        const auto before = PluginFiles(game);
+        const Tree before = TreeOf(game.PluginDir());
         DialogProcess dialog(game);
         ASSERT_TRUE(dialog.Up());
         {
@@ -203,7 +189,8 @@ TEST(MessageBurst, RandomMessagesFromAnotherProcessNeitherCrashNorHangNorWrite) 
             }
             ASSERT_TRUE(dialog.WaitIdle());
         }
-        EXPECT_EQ(PluginFiles(game), before) << "the dialog wrote though its Ok was not clicked";
+        EXPECT_EQ(TreeDifference(before, TreeOf(game.PluginDir())), "")
+            << "the dialog wrote though its Ok was not clicked";
         ExpectOkStillSaves(dialog, game);
     }
 }

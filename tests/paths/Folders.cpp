@@ -16,23 +16,6 @@ const char kDecoySettings[] = "[main]\r\nnum_bots=2\r\ndebug=1\r\n[bot]\r\nskill
 // A name long enough that a cut inside it is a cut inside a name; the last one takes what is left over.
 constexpr size_t kNameLength = 30;
 
-void Collect(const std::wstring& dir, const std::wstring& relative, Tree* tree) {
-    WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW(Extended(dir + L"\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        std::wstring name = entry.cFileName;
-        if (name == L"." || name == L"..") continue;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            (*tree)[relative + name + L"\\"] = "<folder>";
-            Collect(dir + L"\\" + name, relative + name + L"\\", tree);
-        } else {
-            (*tree)[relative + name] = ReadFileBytes(dir + L"\\" + name);
-        }
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
-}
-
 }  // namespace
 
 std::wstring CaseRoot() {
@@ -76,24 +59,4 @@ void PlantDecoy(const std::wstring& dir) {
     EXPECT_TRUE(CreateFolders(plugin)) << Utf8(plugin);
     EXPECT_TRUE(WriteFileBytes(plugin + L"\\config.bot", kDecoySettings));
     EXPECT_TRUE(WriteFileBytes(plugin + L"\\readme.chm", "not the game's help"));
-}
-
-Tree TreeOf(const std::wstring& dir) {
-    Tree tree;
-    Collect(dir, L"", &tree);
-    return tree;
-}
-
-std::string TreeDifference(const Tree& before, const Tree& after) {
-    std::string difference;
-    for (const auto& [path, bytes] : before) {
-        auto now = after.find(path);
-        if (now == after.end())
-            difference += "removed " + Utf8(path) + "; ";
-        else if (now->second != bytes)
-            difference += "changed " + Utf8(path) + "; ";
-    }
-    for (const auto& entry : after)
-        if (!before.count(entry.first)) difference += "added " + Utf8(entry.first) + "; ";
-    return difference;
 }

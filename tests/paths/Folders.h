@@ -1,7 +1,6 @@
 // The folders of one case: the game's, and the decoys a program that lost or bent its path would use instead.
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -19,9 +18,3 @@ std::vector<std::wstring> FoldersAbove(const std::wstring& dir, const std::wstri
 
 // A plug-in folder in dir, with a settings file and a help file that are not the game's.
 void PlantDecoy(const std::wstring& dir);
-
-// Every file and folder below dir, by its path relative to dir, with a file's bytes.
-using Tree = std::map<std::wstring, std::string>;
-Tree TreeOf(const std::wstring& dir);
-// "" when the trees are the same, else what was added, removed or changed.
-std::string TreeDifference(const Tree& before, const Tree& after);

@@ -9,6 +9,7 @@
 
 #include "tests/paths/Folders.h"
 #include "tests/support/DialogProcess.h"
+#include "tests/support/FolderTree.h"
 #include "tests/support/HelpViewer.h"
 #include "tests/support/IniEntries.h"
 #include "tests/support/Input.h"

@@ -10,6 +10,7 @@
 
 #include "tests/paths/Folders.h"
 #include "tests/support/DialogProcess.h"
+#include "tests/support/FolderTree.h"
 #include "tests/support/HeldOpen.h"
 #include "tests/support/IniEntries.h"
 #include "tests/support/ProgramBox.h"

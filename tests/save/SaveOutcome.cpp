@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include "tests/support/Paths.h"
 
 Outcome OutcomeOf(const std::string& config, const std::string& before, const std::vector<ProfileView>& saves) {
@@ -25,18 +23,4 @@ Outcome OutcomeOf(const std::string& config, const std::string& before, const st
     for (size_t i = 0; i < saves.size(); ++i)
         outcome.problem += "; against save " + std::to_string(i) + ": " + ViewDifference(saves[i], view);
     return outcome;
-}
-
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        std::string name = entry.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/FolderTree.h"
 #include "tests/support/ProfileView.h"
 
 struct Outcome {
@@ -19,6 +20,3 @@ struct Outcome {
 
 // Compares the file with its bytes before the save, then with each complete save a fresh read may give.
 Outcome OutcomeOf(const std::string& config, const std::string& before, const std::vector<ProfileView>& saves);
-
-// The names in a folder, sorted; a save must leave nothing beside the file.
-std::vector<std::string> FilesIn(const std::string& folder);

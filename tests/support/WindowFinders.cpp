@@ -8,19 +8,21 @@
 
 namespace {
 
-struct Others {
-    DWORD processId;
-    HWND form;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectOthers(HWND window, LPARAM lParam) {
-    auto* others = reinterpret_cast<Others*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == others->processId && window != others->form && IsWindowVisible(window))
-        others->found.push_back(window);
-    return TRUE;
+std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(lParam);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search->processId) search->found.push_back(window);
+            return TRUE;
+        },
+        LPARAM(&search));
+    return search.found;
 }
 
 BOOL CALLBACK CollectVisible(HWND window, LPARAM lParam) {
@@ -60,9 +62,17 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
 }
 
 std::vector<HWND> OtherWindows(const DialogProcess& dialog) {
-    Others others{dialog.ProcessId(), dialog.Form(), {}};
-    EnumWindows(CollectOthers, LPARAM(&others));
-    return others.found;
+    std::vector<HWND> others;
+    for (HWND window : TopLevelWindowsOf(dialog.ProcessId()))
+        if (window != dialog.Form() && IsWindowVisible(window)) others.push_back(window);
+    return others;
+}
+
+std::vector<HWND> WindowsOfClass(const DialogProcess& dialog, const char* className) {
+    std::vector<HWND> found;
+    for (HWND window : TopLevelWindowsOf(dialog.ProcessId()))
+        if (lstrcmpiA(ClassOf(window).c_str(), className) == 0) found.push_back(window);
+    return found;
 }
 
 std::set<HWND> VisibleTopLevelWindows() {

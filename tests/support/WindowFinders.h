@@ -15,6 +15,8 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
 
 // The program's visible top-level windows other than the dialog: message boxes, menus, opened lists.
 std::vector<HWND> OtherWindows(const DialogProcess& dialog);
+// The program's top-level windows of one class, shown or not, such as the lists of its combo boxes.
+std::vector<HWND> WindowsOfClass(const DialogProcess& dialog, const char* className);
 // Every visible top-level window of any program: all a user sees open.
 std::set<HWND> VisibleTopLevelWindows();
 
