@@ -7,12 +7,20 @@
 
 #include "tests/support/Paths.h"
 #include "tests/support/ProfileView.h"
+#include "tests/support/UnixCommand.h"
+#include "tests/support/Wait.h"
 
 GameFolder::GameFolder(const std::string& name, const std::string& root) {
     std::string parent = root.empty() ? ScratchDir() : root;
     CreateDirectoryA(parent.c_str(), nullptr);
     std::string path = parent + "\\" + (name.empty() ? CurrentTestName() : name);
     RemoveTree(path);
+    // A Unix link whose file is gone is out of the file functions' reach; Unix removes it.
+    std::string unixPath = FileExists(path) ? UnixPathOf(path) : "";
+    if (!unixPath.empty()) {
+        RunUnix("/bin/rm -rf \"" + unixPath + "\"");
+        WaitUntil([&] { return !FileExists(path); });
+    }
     EXPECT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path;
     dir_ = path + "\\";
     EXPECT_TRUE(CopyFileA(ProgramExe().c_str(), Exe().c_str(), FALSE)) << ProgramExe();
