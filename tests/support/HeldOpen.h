@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "tests/support/WidePaths.h"
+
 class HeldOpen {
 public:
     // GENERIC_READ alone is a reader; with no sharing it still lets nobody in.
@@ -23,15 +25,7 @@ public:
     }
 
     // The file's bytes read through this handle, the one way to see them while it is held.
-    std::string Bytes() const {
-        if (!Holding()) return std::string();
-        std::string bytes(GetFileSize(file_, nullptr), '\0');
-        DWORD read = 0;
-        SetFilePointer(file_, 0, nullptr, FILE_BEGIN);
-        if (!bytes.empty()) ReadFile(file_, &bytes[0], DWORD(bytes.size()), &read, nullptr);
-        bytes.resize(read);
-        return bytes;
-    }
+    std::string Bytes() const { return Holding() ? BytesThrough(file_) : std::string(); }
 
 private:
     HANDLE file_;

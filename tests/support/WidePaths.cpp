@@ -46,11 +46,17 @@ std::string ReadFileBytes(const std::wstring& path) {
     HANDLE file = CreateFileW(Extended(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::string();
+    std::string bytes = BytesThrough(file);
+    CloseHandle(file);
+    return bytes;
+}
+
+std::string BytesThrough(HANDLE file) {
     std::string bytes(GetFileSize(file, nullptr), '\0');
     DWORD read = 0;
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
     if (!bytes.empty()) ReadFile(file, &bytes[0], DWORD(bytes.size()), &read, nullptr);
     bytes.resize(read);
-    CloseHandle(file);
     return bytes;
 }
 

@@ -1,6 +1,8 @@
 // Files at Unicode paths of any length, for folders that the ANSI helpers in Paths.h cannot name.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 std::string Utf8(const std::wstring& text);
@@ -17,6 +19,8 @@ std::wstring Extended(const std::wstring& path);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // Empty when the file does not exist.
 std::string ReadFileBytes(const std::wstring& path);
+// The bytes of an open file from its start, for one who holds the only handle that may read it.
+std::string BytesThrough(HANDLE file);
 bool FileExists(const std::wstring& path);
 // Makes the folder and every missing one above it.
 bool CreateFolders(const std::wstring& path);
