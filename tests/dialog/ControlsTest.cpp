@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/dialog/RunningDialog.h"
+#include "tests/support/WindowFinders.h"
 
 namespace {
 
@@ -63,9 +64,7 @@ TEST_F(Controls, NineInCreationOrderWithTheirKindTextPlaceAndStyles) {
     for (const ControlRow& row : kControls) {
         SCOPED_TRACE(row.name);
         HWND control = Control(row.which);
-        char name[32] = "";
-        GetClassNameA(control, name, sizeof name);
-        EXPECT_STRCASEEQ(name, row.className);
+        EXPECT_STRCASEEQ(ClassOf(control).c_str(), row.className);
         if (row.text) {
             EXPECT_EQ(DialogProcess::Text(control), row.text);
         }

@@ -38,9 +38,7 @@ inline bool InMenuMode(const DialogProcess& dialog) { return (GuiFlags(dialog) &
 // box keeps F10 and a lone Alt for its list, so there Alt+Space opens the window menu instead; a Space
 // that lost its Alt does nothing in a drop-down list.
 inline bool AllInputHandled(const DialogProcess& dialog) {
-    char focused[32] = "";
-    GetClassNameA(dialog.Focus(), focused, sizeof focused);
-    if (lstrcmpiA(focused, "ComboBox") == 0) {
+    if (lstrcmpiA(ClassOf(dialog.Focus()).c_str(), "ComboBox") == 0) {
         if (!OpenWindowMenu(dialog)) {
             ADD_FAILURE() << "Alt+Space opened no window menu: " << GuiState(dialog);
             return false;

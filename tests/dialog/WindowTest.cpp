@@ -4,6 +4,7 @@
 #include "tests/dialog/RunningDialog.h"
 #include "tests/dialog/Screen.h"
 #include "tests/support/Wait.h"
+#include "tests/support/WindowFinders.h"
 
 class Window : public RunningDialog {};
 
@@ -35,9 +36,7 @@ TEST_F(Window, OpensCentredOnTheScreenNotWhereItWasFirstPlaced) {
 
 TEST_F(Window, PanelCoversTheClientAreaAlone) {
     HWND panel = dialog_.Panel();
-    char name[32] = "";
-    GetClassNameA(panel, name, sizeof name);
-    EXPECT_STRCASEEQ(name, "STATIC");
+    EXPECT_STRCASEEQ(ClassOf(panel).c_str(), "STATIC");
     EXPECT_EQ(DialogProcess::Text(panel), "");
     DWORD style = DWORD(GetWindowLongA(panel, GWL_STYLE));
     EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE | SS_SUNKEN), DWORD(WS_CHILD | WS_VISIBLE | SS_SUNKEN));

@@ -7,33 +7,20 @@
 #include "tests/support/ProgramStart.h"
 #include "tests/support/WidePaths.h"
 #include "tests/support/Wait.h"
+#include "tests/support/WindowFinders.h"
 
 namespace {
 
-// A visible top-level window of one process with the caption and the class asked for (either may be null).
-struct Search {
-    DWORD processId;
-    const char* caption;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK FindShownWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<Search*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-    char text[64] = "";
-    if (search->caption) {
-        GetWindowTextA(window, text, sizeof text);
-        if (lstrcmpA(text, search->caption) != 0) return TRUE;
+// Text read from another process, sized by the window's own count with room to see that the text grew in between;
+// read again when it did.
+template <typename Text>
+Text GrowingText(HWND window, LRESULT(WINAPI* send)(HWND, UINT, WPARAM, LPARAM)) {
+    for (;;) {
+        size_t length = size_t(send(window, WM_GETTEXTLENGTH, 0, 0));
+        Text text(length + 2, typename Text::value_type());
+        text.resize(size_t(send(window, WM_GETTEXT, text.size(), LPARAM(&text[0]))));
+        if (text.size() <= length) return text;
     }
-    if (search->className) {
-        GetClassNameA(window, text, sizeof text);
-        if (lstrcmpiA(text, search->className) != 0) return TRUE;
-    }
-    search->found = window;
-    return FALSE;
 }
 
 }  // namespace
@@ -57,12 +44,15 @@ bool DialogProcess::Start(const std::wstring& exe, const std::wstring& currentDi
 }
 
 bool DialogProcess::WaitForDialog() {
-    Search search{info_.dwProcessId, "tolv.bot.setup", "tk.Form", nullptr};
     bool shown = WaitUntil([&] {
-        EnumWindows(FindShownWindow, LPARAM(&search));
-        return search.found != nullptr || !Running();
+        for (HWND window : TopLevelWindowsOf(info_.dwProcessId))
+            if (IsWindowVisible(window) && CaptionOf(window) == "tolv.bot.setup" &&
+                lstrcmpiA(ClassOf(window).c_str(), "tk.Form") == 0) {
+                form_ = window;
+                return true;
+            }
+        return !Running();
     });
-    form_ = search.found;
     if (!shown || !form_) {
         ADD_FAILURE() << "the dialog did not appear";
         return false;
@@ -117,24 +107,9 @@ bool DialogProcess::WaitIdle() const {
     return SendMessageTimeoutA(form_, WM_NULL, 0, 0, SMTO_NORMAL, kPatience, &result) != 0;
 }
 
-std::string DialogProcess::Text(HWND window) {
-    // Sized by the control's own count, with room to see that the text grew in between; then read again.
-    for (;;) {
-        size_t length = size_t(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
-        std::string text(length + 2, '\0');
-        text.resize(size_t(SendMessageA(window, WM_GETTEXT, text.size(), LPARAM(&text[0]))));
-        if (text.size() <= length) return text;
-    }
-}
+std::string DialogProcess::Text(HWND window) { return GrowingText<std::string>(window, SendMessageA); }
 
-std::wstring DialogProcess::WideText(HWND window) {
-    for (;;) {
-        size_t length = size_t(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
-        std::wstring text(length + 2, L'\0');
-        text.resize(size_t(SendMessageW(window, WM_GETTEXT, text.size(), LPARAM(&text[0]))));
-        if (text.size() <= length) return text;
-    }
-}
+std::wstring DialogProcess::WideText(HWND window) { return GrowingText<std::wstring>(window, SendMessageW); }
 
 int DialogProcess::CurrentIndex(HWND combo) { return int(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
 
@@ -161,12 +136,6 @@ HWND DialogProcess::Focus() const {
     gui.cbSize = sizeof gui;
     GetGUIThreadInfo(GetWindowThreadProcessId(form_, nullptr), &gui);
     return gui.hwndFocus;
-}
-
-HWND DialogProcess::ShownWindowOfClass(const char* className) const {
-    Search search{info_.dwProcessId, nullptr, className, nullptr};
-    EnumWindows(FindShownWindow, LPARAM(&search));
-    return search.found;
 }
 
 RECT ScreenRect(HWND window) {

@@ -68,8 +68,6 @@ public:
     static bool Checked(HWND check);
     // The control with the keyboard focus in the program's thread.
     HWND Focus() const;
-    // A visible top-level window of the program of that class (a message box, an opened list, a menu), or null.
-    HWND ShownWindowOfClass(const char* className) const;
 
 private:
     bool Start(const std::wstring& exe, const std::wstring& currentDir);

@@ -21,12 +21,6 @@ BOOL CALLBACK CollectOfProcess(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
-std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
-    Search search{processId, {}};
-    EnumWindows(CollectOfProcess, LPARAM(&search));
-    return search.found;
-}
-
 BOOL CALLBACK CollectVisible(HWND window, LPARAM lParam) {
     if (IsWindowVisible(window)) reinterpret_cast<std::set<HWND>*>(lParam)->insert(window);
     return TRUE;
@@ -56,6 +50,18 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
+std::string CaptionOf(HWND window) {
+    char text[64] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
+    Search search{processId, {}};
+    EnumWindows(CollectOfProcess, LPARAM(&search));
+    return search.found;
+}
+
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className) {
     std::vector<HWND> found;
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -77,15 +83,21 @@ std::vector<HWND> WindowsOfClass(const DialogProcess& dialog, const char* classN
     return found;
 }
 
+HWND ShownWindowOfClass(const DialogProcess& dialog, const char* className) {
+    for (HWND window : WindowsOfClass(dialog, className))
+        if (IsWindowVisible(window)) return window;
+    return nullptr;
+}
+
 std::set<HWND> VisibleTopLevelWindows() {
     std::set<HWND> windows;
     EnumWindows(CollectVisible, LPARAM(&windows));
     return windows;
 }
 
-HWND OpenedList(const DialogProcess& dialog) { return dialog.ShownWindowOfClass("ComboLBox"); }
-HWND MessageBoxOf(const DialogProcess& dialog) { return dialog.ShownWindowOfClass("#32770"); }
-bool MenuShown(const DialogProcess& dialog) { return dialog.ShownWindowOfClass("#32768") != nullptr; }
+HWND OpenedList(const DialogProcess& dialog) { return ShownWindowOfClass(dialog, "ComboLBox"); }
+HWND MessageBoxOf(const DialogProcess& dialog) { return ShownWindowOfClass(dialog, "#32770"); }
+bool MenuShown(const DialogProcess& dialog) { return ShownWindowOfClass(dialog, "#32768") != nullptr; }
 
 POINT CloseBoxPoint(HWND form) { return FindHit(form, HTCLOSE, true); }
 POINT WindowMenuPoint(HWND form) { return FindHit(form, HTSYSMENU, false); }
