@@ -37,3 +37,21 @@ bool ExpectSaveRefused(const DialogProcess& dialog, const GameFolder& game, cons
     EXPECT_EQ(WhatTheDialogShows(dialog), edited) << "the edits are gone";
     return true;
 }
+
+bool SaveWithOk(DialogProcess& dialog, const GameFolder& game, const std::string& before, const Settings& edited,
+                const std::function<void()>& mend) {
+    PostOkClick(dialog);
+    if (mend) {
+        if (!ExpectSaveRefused(dialog, game, before, edited)) return false;
+        mend();
+        PostOkClick(dialog);
+    }
+    return ExpectEndsAfterOk(dialog);
+}
+
+void ExpectSavedAs(const GameFolder& game, const std::string& file, const std::string& before,
+                   const ProfileView& saved) {
+    Outcome outcome = OutcomeOf(file, before, {saved});
+    EXPECT_EQ(outcome.save, 0) << (outcome.kept ? "the file is as before" : outcome.problem);
+    EXPECT_EQ(FilesIn(game.PluginDir()), std::vector<std::string>{"config.bot"}) << "left beside the file";
+}

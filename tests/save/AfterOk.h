@@ -1,10 +1,12 @@
 // What follows a click on "Ok", as the user sees it: the program ends, or it says the save failed and stays.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "tests/save/DialogValues.h"
 #include "tests/support/GameFolder.h"
+#include "tests/support/ProfileView.h"
 #include "tests/support/Wait.h"
 
 // The program ends with exit code 0 and no box on the way. False when it does not end.
@@ -14,3 +16,12 @@ bool ExpectEndsAfterOk(DialogProcess& dialog, DWORD timeoutMs = kPatience);
 // open with the values the user entered. False when the dialog is gone.
 bool ExpectSaveRefused(const DialogProcess& dialog, const GameFolder& game, const std::string& before,
                        const Settings& edited);
+
+// "Ok" as the user presses it: where `mend` is given, the save is refused first (ExpectSaveRefused), the user mends
+// the cause and presses "Ok" again. True once the program has ended normally.
+bool SaveWithOk(DialogProcess& dialog, const GameFolder& game, const std::string& before, const Settings& edited,
+                const std::function<void()>& mend = nullptr);
+
+// The file reads as the one save, whole, and nothing was left beside it.
+void ExpectSavedAs(const GameFolder& game, const std::string& file, const std::string& before,
+                   const ProfileView& saved);

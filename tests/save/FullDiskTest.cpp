@@ -5,7 +5,6 @@
 
 #include "tests/save/AfterOk.h"
 #include "tests/save/DialogValues.h"
-#include "tests/save/SaveOutcome.h"
 #include "tests/save/SettingsFile.h"
 #include "tests/save/SmallDisk.h"
 #include "tests/support/DriveLetter.h"
@@ -46,17 +45,11 @@ void SaveWithRoom(const Room& room, const SmallDisk& disk, const std::string& ro
     ASSERT_TRUE(disk.FillLeaving(freePages * 4096))
         << "the disk could not be filled to leave " << freePages << " pages; it has " << disk.FreeBytes() << " bytes";
 
-    PostOkClick(dialog);
-    if (!room.saves) {
-        ASSERT_TRUE(ExpectSaveRefused(dialog, game, original, edited));
-        // The user makes room and presses "Ok" again.
-        disk.Unfill();
-        PostOkClick(dialog);
-    }
-    ASSERT_TRUE(ExpectEndsAfterOk(dialog));
-    Outcome outcome = OutcomeOf(game.Config(), original, {saved});
-    EXPECT_EQ(outcome.save, 0) << (outcome.kept ? "the file is as before" : outcome.problem);
-    EXPECT_EQ(FilesIn(game.PluginDir()), std::vector<std::string>{"config.bot"}) << "left beside the file";
+    // Where the save does not fit, the user makes room and presses "Ok" again.
+    std::function<void()> makeRoom;
+    if (!room.saves) makeRoom = [&] { disk.Unfill(); };
+    ASSERT_TRUE(SaveWithOk(dialog, game, original, edited, makeRoom));
+    ExpectSavedAs(game, game.Config(), original, saved);
 }
 
 }  // namespace

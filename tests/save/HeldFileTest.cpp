@@ -4,7 +4,6 @@
 #include "tests/save/AfterOk.h"
 #include "tests/save/DialogValues.h"
 #include "tests/save/Moment.h"
-#include "tests/save/SaveOutcome.h"
 #include "tests/save/SettingsFile.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/HeldOpen.h"
@@ -48,21 +47,14 @@ void SaveWhileHeld(const Hold& hold) {
                 reader.Release();
             });
             ASSERT_TRUE(release.Set());
-            PostOkClick(dialog);
-            ASSERT_TRUE(ExpectEndsAfterOk(dialog));
+            ASSERT_TRUE(SaveWithOk(dialog, game, original, edited));
         }
         EXPECT_TRUE(runningAtRelease) << "the save was over before the reader let go";
         EXPECT_TRUE(keptAtRelease) << "the file changed while the reader held it";
     } else {
-        PostOkClick(dialog);
-        ASSERT_TRUE(ExpectSaveRefused(dialog, game, original, edited));
-        reader.Release();
-        PostOkClick(dialog);
-        ASSERT_TRUE(ExpectEndsAfterOk(dialog));
+        ASSERT_TRUE(SaveWithOk(dialog, game, original, edited, [&] { reader.Release(); }));
     }
-    Outcome outcome = OutcomeOf(game.Config(), original, {saved});
-    EXPECT_EQ(outcome.save, 0) << (outcome.kept ? "the file is as before" : outcome.problem);
-    EXPECT_EQ(FilesIn(game.PluginDir()), std::vector<std::string>{"config.bot"}) << "left beside the file";
+    ExpectSavedAs(game, game.Config(), original, saved);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 
 #include "tests/save/AfterOk.h"
 #include "tests/save/DialogValues.h"
-#include "tests/save/SaveOutcome.h"
 #include "tests/save/SettingsFile.h"
+#include "tests/support/FolderTree.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/Paths.h"
 #include "tests/support/PlatformSave.h"
@@ -103,16 +103,10 @@ TEST_P(KeptBySave, TheSaveKeepsWhatItAlwaysKept) {
     Settings edited = EveryValueChanged(WhatTheDialogShows(dialog), "^3kept");
     ASSERT_TRUE(EnterValues(dialog, edited));
 
-    PostOkClick(dialog);
-    if (kept.refused) {
-        ASSERT_TRUE(ExpectSaveRefused(dialog, game, original, edited));
-        kept.mend(game);
-        PostOkClick(dialog);
-    }
-    ASSERT_TRUE(ExpectEndsAfterOk(dialog));
-    Outcome outcome = OutcomeOf(saved, original, {PlatformSave(original, edited).view});
-    EXPECT_EQ(outcome.save, 0) << (outcome.kept ? "the file is as before" : outcome.problem);
-    EXPECT_EQ(FilesIn(game.PluginDir()), kJustTheFile) << "left beside the file";
+    std::function<void()> mend;
+    if (kept.refused) mend = [&] { kept.mend(game); };
+    ASSERT_TRUE(SaveWithOk(dialog, game, original, edited, mend));
+    ExpectSavedAs(game, saved, original, PlatformSave(original, edited).view);
     if (kept.check) kept.check(game, saved);
 }
 
