@@ -1,7 +1,6 @@
 // Wherever the program sits and whatever the current directory, it finds its own settings file and keeps it whole.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 #include "tests/corpus/OpenEditSave.h"
@@ -15,58 +14,34 @@ const char kSettings[] =
     "; written by the game\r\n[main]\r\nnum_bots=4\r\nmap=q3dm17\r\n[bot]\r\nskill=2\r\nnick_prefix=^1tolv\r\n"
     "[server]\r\nport=27960\r\n";
 
-// "Spiele Ü" in the ANSI code page; empty when the code page has no such letter.
-std::string GermanFolderName() {
-    char name[32] = "";
+// A folder name in the ANSI code page; empty when the code page lacks one of its letters.
+std::string InAnsi(const wchar_t* name) {
+    char ansi[64] = "";
     BOOL lost = FALSE;
-    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, L"Spiele \u00DC", -1, name, sizeof name, nullptr,
-                                     &lost);
-    return length && !lost ? name : "";
+    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, ansi, sizeof ansi, nullptr, &lost);
+    return length && !lost ? ansi : "";
 }
 
-// One way to install and start the program; what it needs stays alive until the end of the test.
-struct Place {
-    std::unique_ptr<GameFolder> game;
-    std::unique_ptr<DriveLetter> drive;
-    std::string exe;
-    std::string currentDir;
-    // A settings file where a program that used the current directory would look; it must stay as it was.
-    std::string decoy;
+enum class Start {
+    InItsFolder,
+    // From a drive letter that names the game folder, with C:\ current.
+    AtADriveRoot,
+    // With another game's folder current, whose settings file must stay as it was.
+    WithAnotherFolderCurrent,
 };
 
 struct PlaceCase {
     const char* name;
-    std::function<Place()> make;
+    // Added to the test's name to make the game folder's.
+    const wchar_t* folderSuffix;
+    Start start;
 };
 
-Place InFolder(const std::string& folderName) {
-    Place place;
-    place.game = std::make_unique<GameFolder>(folderName);
-    place.exe = place.game->Exe();
-    place.currentDir = place.game->Dir();
-    return place;
-}
-
 const PlaceCase kPlaces[] = {
-    {"DriveRoot",
-     [] {
-         Place place = InFolder(CurrentTestName());
-         place.drive = std::make_unique<DriveLetter>(place.game->Dir());
-         place.exe = place.drive->Root() + "tolv.bot.setup.exe";
-         place.currentDir = "C:\\";
-         return place;
-     }},
-    {"FolderWithBlanks", [] { return InFolder(CurrentTestName() + " My  Games Arena"); }},
-    {"FolderWithLettersOfTheAnsiCodePage", [] { return InFolder(CurrentTestName() + " " + GermanFolderName()); }},
-    {"AnotherCurrentDirectory",
-     [] {
-         Place place = InFolder(CurrentTestName());
-         GameFolder other(CurrentTestName() + ".current");
-         other.WriteConfig("[main]\r\nnum_bots=8\r\n[bot]\r\nskill=5\r\nnick_prefix=not mine\r\n");
-         place.currentDir = other.Dir();
-         place.decoy = other.Config();
-         return place;
-     }},
+    {"DriveRoot", L"", Start::AtADriveRoot},
+    {"FolderWithBlanks", L" My  Games Arena", Start::InItsFolder},
+    {"FolderWithLettersOfTheAnsiCodePage", L" Spiele \u00DC", Start::InItsFolder},
+    {"AnotherCurrentDirectory", L"", Start::WithAnotherFolderCurrent},
 };
 
 void PrintTo(const PlaceCase& place, std::ostream* out) { *out << place.name; }
@@ -76,19 +51,36 @@ class Places : public ::testing::TestWithParam<PlaceCase> {};
 }  // namespace
 
 TEST_P(Places, TheProgramFindsItsFileAndSavesOnlyItsKeys) {
-    if (std::string(GetParam().name) == "FolderWithLettersOfTheAnsiCodePage" && GermanFolderName().empty())
-        GTEST_SKIP() << "the ANSI code page " << GetACP() << " has no U+00DC";
-    Place place = GetParam().make();
-    if (place.drive) {
-        ASSERT_TRUE(place.drive->Mapped());
+    const PlaceCase& row = GetParam();
+    const std::string suffix = InAnsi(row.folderSuffix);
+    if (suffix.empty() && *row.folderSuffix) GTEST_SKIP() << "the ANSI code page " << GetACP() << " lacks its letters";
+    GameFolder game(CurrentTestName() + suffix);
+    std::string exe = game.Exe();
+    std::string currentDir = game.Dir();
+    std::unique_ptr<DriveLetter> drive;
+    std::unique_ptr<GameFolder> other;
+    switch (row.start) {
+    case Start::InItsFolder:
+        break;
+    case Start::AtADriveRoot:
+        drive = std::make_unique<DriveLetter>(game.Dir());
+        ASSERT_TRUE(drive->Mapped());
+        exe = drive->Root() + "tolv.bot.setup.exe";
+        currentDir = "C:\\";
+        break;
+    case Start::WithAnotherFolderCurrent:
+        other = std::make_unique<GameFolder>(CurrentTestName() + ".current");
+        other->WriteConfig("[main]\r\nnum_bots=8\r\n[bot]\r\nskill=5\r\nnick_prefix=not mine\r\n");
+        currentDir = other->Dir();
+        break;
     }
-    place.game->WriteConfig(kSettings);
-    std::string decoy = place.decoy.empty() ? "" : ReadFileBytes(place.decoy);
+    game.WriteConfig(kSettings);
+    const std::string decoy = other ? other->ReadConfig() : "";
 
-    ExpectRestKept(place.game->Config(), OpenEditSave(place.exe, place.game->Config(), place.currentDir));
+    ExpectRestKept(game.Config(), OpenEditSave(exe, game.Config(), currentDir));
 
-    if (!place.decoy.empty()) {
-        EXPECT_EQ(ReadFileBytes(place.decoy), decoy) << "the file in the current directory";
+    if (other) {
+        EXPECT_EQ(other->ReadConfig(), decoy) << "the file in the current directory";
     }
 }
 
