@@ -25,7 +25,8 @@ private:
 };
 
 // Runs the action once, that many milliseconds from now, on a thread of the system's timer queue, while this thread
-// goes on (starting a program, waiting for one). The destructor waits until the action has run or been cancelled.
+// goes on (starting a program, waiting for one). The destructor calls off an action not yet due, and waits for one
+// that is running.
 class OneShot {
 public:
     OneShot(DWORD ms, std::function<void()> action) : action_(std::make_unique<std::function<void()>>(action)) {

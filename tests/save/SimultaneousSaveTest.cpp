@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int kRounds = 20;
-constexpr size_t kFileSize = 256 * 1024;
+constexpr size_t kFileSize = 128 * 1024;
 constexpr int kLongestGapMs = 20;
 
 // Each dialog's values differ from every other dialog's in the lists and the prefix, so a mix shows.
@@ -52,8 +52,8 @@ TEST_P(SimultaneousSave, TheFileIsOneDialogsWholeSaveAndEveryDialogEndsNormally)
     std::uniform_int_distribution<int> gap(0, kLongestGapMs);
     GameFolder game;
     std::string original = SettingsFileOfSize(kFileSize);
-    std::vector<ProfileView> saves;
-    for (int d = 0; d < dialogs; ++d) saves.push_back(PlatformSave(original, ValuesOfDialog(d)).view);
+    std::vector<PlatformSaved> saves;
+    for (int d = 0; d < dialogs; ++d) saves.push_back(PlatformSave(original, ValuesOfDialog(d)));
 
     std::vector<int> won(size_t(dialogs), 0);
     for (int round = 0; round < kRounds; ++round) {
@@ -92,7 +92,7 @@ TEST_P(SimultaneousSave, TheFileIsOneDialogsWholeSaveAndEveryDialogEndsNormally)
     std::printf("%d rounds of %d dialogs; whose save the file held:%s\n", kRounds, dialogs, tally.c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Save, SimultaneousSave, ::testing::Values(2, 3),
+INSTANTIATE_TEST_SUITE_P(Saves, SimultaneousSave, ::testing::Values(2, 3),
                          [](const ::testing::TestParamInfo<int>& info) {
                              return std::to_string(info.param) + "Dialogs";
                          });
