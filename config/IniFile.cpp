@@ -22,11 +22,16 @@ int32_t IniFile::ReadInteger(const char* key, int32_t fallback) const {
 }
 
 bool IniFile::Fits(const char* key, const std::string& text) const {
-    // A write may add the section's header, the key and the value, at up to three bytes a character, and the file
-    // may need a new cluster for them.
+    // A write may add the section's header, the key and the value, at up to three bytes a character, and the file may
+    // need one more cluster for them.
+    std::wstring folder = DirectoryOf(path_);
+    DWORD sectors = 0, bytes = 0, freeClusters = 0, clusters = 0;
     ULARGE_INTEGER free;
-    if (!GetDiskFreeSpaceExW(DirectoryOf(path_).c_str(), &free, nullptr, nullptr)) return true;
-    return free.QuadPart >= 3 * (section_.size() + strlen(key) + text.size() + 8) + 65536;
+    if (!GetDiskFreeSpaceExW(folder.c_str(), &free, nullptr, nullptr)) return true;
+    ULONGLONG cluster = GetDiskFreeSpaceW(folder.c_str(), &sectors, &bytes, &freeClusters, &clusters)
+                            ? ULONGLONG(sectors) * bytes
+                            : 65536;
+    return free.QuadPart >= 3 * (section_.size() + strlen(key) + text.size() + 8) + cluster;
 }
 
 void IniFile::Write(const char* key, const std::string& text) {

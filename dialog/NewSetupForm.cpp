@@ -8,7 +8,7 @@ void NewSetupForm(SetupForm*& Result, tk::Control* AParent) {
     SetupForm* self = Result;
     self->Form = tk::NewForm(AParent, "tolv.bot.setup")->SetPosition(406, 304)->SetClientSize(217, 161);
     self->Form->MakeMainWindow();
-    self->Form->Own(self);
+    self->Form->Own(std::unique_ptr<SetupForm>(self));
     self->Form->SetStyle(self->Form->Style() & 0xFFFCFFFF);
     self->Form->SetEraseBackground(false);
     self->Form->GetFont()->SetHeight(12);

@@ -29,7 +29,7 @@ private:
 };
 
 inline Button* NewButton(Control* parent, const char* text) {
-    return Control::Adopt(parent, new Button(parent, text));
+    return Control::Adopt(parent, std::make_unique<Button>(parent, text));
 }
 
 }  // namespace tk

@@ -18,7 +18,7 @@ public:
 };
 
 inline CheckBox* NewCheckBox(Control* parent, const char* text) {
-    return Control::Adopt(parent, new CheckBox(parent, text));
+    return Control::Adopt(parent, std::make_unique<CheckBox>(parent, text));
 }
 
 }  // namespace tk

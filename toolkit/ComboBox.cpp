@@ -18,7 +18,7 @@ ComboBox::ComboBox(Control* parent, unsigned options)
     : ControlOf(parent, Kind{"COMBOBOX", ComboStyle(options), WS_EX_CLIENTEDGE, 100, 20}, "") {}
 
 ComboBox* NewComboBox(Control* parent, unsigned options) {
-    return Control::Adopt(parent, new ComboBox(parent, options));
+    return Control::Adopt(parent, std::make_unique<ComboBox>(parent, options));
 }
 
 ComboBox* ComboBox::SetItemText(int index, const std::string& text) {
@@ -36,6 +36,12 @@ void ComboBox::OnCommand(WORD code) {
     int rows = std::min(std::max(Count(), 1), 8);
     SetWindowPos(Handle(), nullptr, 0, 0, closed.right - closed.left, rowHeight * (rows + 1) + 2,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT ComboBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Its opened list and its edit part are no windows of ours: they ask the combo box, and get its colours.
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) return LRESULT(OnCtlColor(HDC(wParam)));
+    return ControlOf::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace tk

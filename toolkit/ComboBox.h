@@ -30,6 +30,7 @@ public:
     ComboBox* SetItemText(int index, const std::string& text);
 
     void OnCommand(WORD code) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 ComboBox* NewComboBox(Control* parent, unsigned options);

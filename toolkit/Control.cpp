@@ -6,59 +6,69 @@
 
 namespace tk {
 
-namespace {
-const char kObjectProperty[] = "tk.Control";
-}
-
 Control::Control(Control* parent, const Kind& kind, const char* text)
     : parent_(parent),
+      form_(parent ? parent->form_ : nullptr),
       color_(parent ? parent->color_ : clBtnFace),
       textColor_(parent ? parent->textColor_ : clWindowText),
       font_(parent ? parent->font_.Description() : Font::DefaultDescription()) {
     // Created hidden: nothing shows before the message loop's first show.
     DWORD style = kind.style & ~WS_VISIBLE;
     HWND parentWindow = parent ? parent->window_ : nullptr;
-    window_ = CreateWindowExA(kind.exStyle, kind.className, text, style, 0, 0, kind.width, kind.height,
-                              parentWindow, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetPropA(window_, kObjectProperty, this);
-    classProc_ = WNDPROC(SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(&RouteMessage)));
+    HWND window = CreateWindowExA(kind.exStyle, kind.className, text, style, 0, 0, kind.width, kind.height,
+                                  parentWindow, nullptr, GetModuleHandleA(nullptr), this);
+    // A form's window attached itself at WM_NCCREATE; a standard control is taken over once it exists.
+    if (!window_) Attach(window, WNDPROC(SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(&RouteMessage))));
     font_.Attach(window_);
-    if (parent && (style & WS_TABSTOP)) {
-        Form* form = parent->ParentForm();
-        if (!form->CurrentControl()) form->SetCurrentControl(this);
-    }
+    if (form_ && (style & WS_TABSTOP) && !form_->CurrentControl()) form_->SetCurrentControl(this);
 }
 
 Control::~Control() {
     DestroyChildren();
-    if (parent_) {
-        Form* form = parent_->ParentForm();
-        if (form->CurrentControl() == this) form->SetCurrentControl(nullptr);
-    }
-    HWND window = window_;
-    Detach();
-    if (window) DestroyWindow(window);
+    if (parent_ && form_ && form_->CurrentControl() == this) form_->SetCurrentControl(nullptr);
+    // The window goes while this object still answers for it; its last message detaches it.
+    if (window_) DestroyWindow(window_);
+}
+
+Control* Control::Of(HWND window) {
+    return reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+Control* Control::AttachCreated(HWND window, LPARAM creation) {
+    auto* control = static_cast<Control*>(reinterpret_cast<const CREATESTRUCTA*>(creation)->lpCreateParams);
+    control->Attach(window, DefWindowProcA);
+    return control;
+}
+
+void Control::Attach(HWND window, WNDPROC classProc) {
+    window_ = window;
+    classProc_ = classProc;
+    SetWindowLongPtrA(window, GWLP_USERDATA, LONG_PTR(this));
 }
 
 void Control::Detach() {
-    if (!window_) return;
-    SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(classProc_));
-    RemovePropA(window_, kObjectProperty);
+    // The class's procedure goes back only while ours is the one installed: one installed after ours stays.
+    if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == LONG_PTR(&RouteMessage))
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(classProc_));
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
     window_ = nullptr;
 }
 
+Control* Control::Child(HWND window) const {
+    // Only a window of this thread that is a child of ours, found among the children we hold: a window that
+    // another process names, or one carrying data like ours, is never taken for one of them.
+    if (!IsChild(window_, window) || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return nullptr;
+    for (const auto& child : children_)
+        if (child->window_ == window) return child.get();
+    return nullptr;
+}
+
 void Control::DestroyChildren() {
-    while (!children_.empty()) children_.pop_back();
-}
-
-Form* Control::ParentForm() {
-    Control* root = this;
-    while (root->parent_) root = root->parent_;
-    return static_cast<Form*>(root);
-}
-
-Control* Control::FromHandle(HWND window) {
-    return window ? static_cast<Control*>(GetPropA(window, kObjectProperty)) : nullptr;
+    // Each child leaves the list before it goes, so that nothing routed during its teardown reaches it.
+    while (!children_.empty()) {
+        std::unique_ptr<Control> last = std::move(children_.back());
+        children_.pop_back();
+    }
 }
 
 LRESULT Control::Default(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -68,7 +78,7 @@ LRESULT Control::Default(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETFOCUS:
-        if (parent_) ParentForm()->SetCurrentControl(this);
+        if (parent_ && form_) form_->SetCurrentControl(this);
         break;
     case WM_CHAR:
         // Without a dialog manager a Tab would be typed into the edit box; the dialog has no use for it.

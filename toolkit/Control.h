@@ -10,6 +10,7 @@
 #include "toolkit/Brush.h"
 #include "toolkit/Color.h"
 #include "toolkit/Font.h"
+#include "toolkit/MessageRouter.h"
 #include "toolkit/Object.h"
 
 namespace tk {
@@ -22,8 +23,8 @@ public:
 
     HWND Handle() const { return window_; }
     Control* Parent() const { return parent_; }
-    // The form at the root of this control's tree.
-    Form* ParentForm();
+    // The form at the root of this control's tree; null for a tree whose root is no form.
+    Form* ParentForm() const { return form_; }
 
     Font* GetFont() { return &font_; }
     Color BackgroundColor() const { return color_; }
@@ -33,16 +34,14 @@ public:
 
     // Hands a new control to its parent, which destroys it with itself.
     template <class T>
-    static T* Adopt(Control* parent, T* child) {
-        if (parent) parent->children_.emplace_back(child);
-        return child;
+    static T* Adopt(Control* parent, std::unique_ptr<T> child) {
+        T* adopted = child.get();
+        parent->children_.push_back(std::move(child));
+        return adopted;
     }
 
     // Shows every window of the tree not yet visible, the children before their parent.
     void ShowTree();
-
-    // The object behind one of our windows, or null for any other window.
-    static Control* FromHandle(HWND window);
 
     // What the router hands over: a notification from this control, its colours for painting,
     // and every other message sent to its own window.
@@ -74,9 +73,21 @@ protected:
     void DestroyChildren();
 
 private:
+    // A form roots its own tree; the router finds the objects.
+    friend class Form;
+    friend LRESULT CALLBACK RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The object attached to a window the router runs on (every such window is one of ours), or null.
+    static Control* Of(HWND window);
+    // A form's object, handed to its window's creation.
+    static Control* AttachCreated(HWND window, LPARAM creation);
+    // The child control whose window a message names, or null for any window that is not one of them.
+    Control* Child(HWND window) const;
+    void Attach(HWND window, WNDPROC classProc);
     void Detach();
 
     Control* parent_;
+    Form* form_;
     HWND window_ = nullptr;
     WNDPROC classProc_ = nullptr;
     std::vector<std::unique_ptr<Control>> children_;

@@ -12,7 +12,7 @@ public:
 };
 
 inline EditBox* NewEditBox(Control* parent) {
-    return Control::Adopt(parent, new EditBox(parent));
+    return Control::Adopt(parent, std::make_unique<EditBox>(parent));
 }
 
 }  // namespace tk

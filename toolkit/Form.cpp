@@ -1,6 +1,8 @@
 // The form's own messages; its controls' messages are routed to them.
 #include "toolkit/Form.h"
 
+#include "toolkit/MessageRouter.h"
+
 namespace tk {
 
 Form* MainWindow = nullptr;
@@ -13,8 +15,8 @@ const char* RegisteredFormClass() {
     WNDCLASSA windowClass{};
     if (!GetClassInfoA(GetModuleHandleA(nullptr), kFormClass, &windowClass)) {
         windowClass.style = CS_DBLCLKS;
-        // The router takes over once the object is attached; until then the default behaviour is all.
-        windowClass.lpfnWndProc = DefWindowProcA;
+        // Routed from the window's creation on: the object comes with the creation parameters.
+        windowClass.lpfnWndProc = RouteMessage;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         // The program carries no such icon, so Windows shows its default one.
         windowClass.hIcon = LoadIconA(windowClass.hInstance, "MAINICON");
@@ -31,6 +33,8 @@ Form::Form(Control* owner, const char* caption)
     : ControlOf(nullptr,
                 Kind{RegisteredFormClass(), WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 320, 240},
                 caption) {
+    // The root of its own tree.
+    form_ = this;
     if (owner) SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, LONG_PTR(owner->Handle()));
 }
 
@@ -45,8 +49,8 @@ Form* NewForm(Control* owner, const char* caption) {
     return new Form(owner, caption);
 }
 
-Form* Form::Own(Object* object) {
-    owned_.emplace_back(object);
+Form* Form::Own(std::unique_ptr<Object> object) {
+    owned_.push_back(std::move(object));
     return this;
 }
 

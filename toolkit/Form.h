@@ -14,7 +14,7 @@ public:
     ~Form() override;
 
     // The object is released with the form, before the form's controls.
-    Form* Own(Object* object);
+    Form* Own(std::unique_ptr<Object> object);
     Form* MakeMainWindow();
     Form* SetEraseBackground(bool erase);
     Form* Centre();

@@ -12,7 +12,7 @@ public:
 };
 
 inline Label* NewLabel(Control* parent, const char* text) {
-    return Control::Adopt(parent, new Label(parent, text));
+    return Control::Adopt(parent, std::make_unique<Label>(parent, text));
 }
 
 }  // namespace tk

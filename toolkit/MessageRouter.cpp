@@ -6,12 +6,14 @@
 namespace tk {
 
 LRESULT CALLBACK RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Control* target = Control::FromHandle(window);
+    Control* target = Control::Of(window);
+    // A form's window runs this from its creation on; its object comes with WM_NCCREATE.
+    if (!target && message == WM_NCCREATE) target = Control::AttachCreated(window, lParam);
     if (!target) return DefWindowProcA(window, message, wParam, lParam);
 
     switch (message) {
     case WM_COMMAND:
-        if (Control* sender = Control::FromHandle(HWND(lParam))) {
+        if (Control* sender = target->Child(HWND(lParam))) {
             sender->OnCommand(HIWORD(wParam));
             return 0;
         }
@@ -22,12 +24,11 @@ LRESULT CALLBACK RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
-        // A combo box's opened list is no window of ours: the combo box answers for it.
-        Control* painted = Control::FromHandle(HWND(lParam));
-        return LRESULT((painted ? painted : target)->OnCtlColor(HDC(wParam)));
+    case WM_CTLCOLORSTATIC:
+        if (Control* painted = target->Child(HWND(lParam))) return LRESULT(painted->OnCtlColor(HDC(wParam)));
+        break;
     }
-    }
+    // Everything else, and a notification or colour request naming a window that is no child of ours.
     return target->HandleMessage(message, wParam, lParam);
 }
 

@@ -19,7 +19,7 @@ Panel::Panel(Control* parent, PanelEdge edge)
                 "") {}
 
 Panel* NewPanel(Control* parent, PanelEdge edge) {
-    return Control::Adopt(parent, new Panel(parent, edge));
+    return Control::Adopt(parent, std::make_unique<Panel>(parent, edge));
 }
 
 }  // namespace tk

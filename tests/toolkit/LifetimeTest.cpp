@@ -54,6 +54,24 @@ std::map<HWND, std::string> WindowsOf(const SetupForm* dialog) {
     };
 }
 
+// A procedure installed over the toolkit's, as a tool that watches a window installs it.
+struct Watch {
+    WNDPROC next = nullptr;
+    bool sawLastMessage = false;
+    bool installedAfterIt = false;
+};
+std::map<HWND, Watch>* gWatches = nullptr;
+
+LRESULT CALLBACK Watcher(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Watch& watch = (*gWatches)[window];
+    LRESULT result = CallWindowProcA(watch.next, window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        watch.sawLastMessage = true;
+        watch.installedAfterIt = GetWindowLongPtrA(window, GWLP_WNDPROC) == LONG_PTR(&Watcher);
+    }
+    return result;
+}
+
 HBRUSH BrushOf(HWND answering, UINT message, HWND painted) {
     HDC dc = CreateCompatibleDC(nullptr);
     auto brush = HBRUSH(SendMessageA(answering, message, WPARAM(dc), LPARAM(painted)));
@@ -70,7 +88,7 @@ TEST(Lifetime, OwnedObjectsGoFirstThenTheControlsLastCreatedFirstThenTheForm) {
     std::vector<std::string> log;
     gLog = &log;
     gNames = &names;
-    dialog->Form->Own(new Recorder(dialog, names));
+    dialog->Form->Own(std::make_unique<Recorder>(dialog, names));
     dialog->Form->ShowTree();
 
     HHOOK hook = SetWindowsHookExA(WH_CBT, RecordDestroy, nullptr, GetCurrentThreadId());
@@ -83,6 +101,21 @@ TEST(Lifetime, OwnedObjectsGoFirstThenTheControlsLastCreatedFirstThenTheForm) {
                                              "OkButton", "AboutButton", "SkillLabel", "BotCountLabel",
                                              "NickPrefixLabel", "Panel", "Form"}));
     for (const auto& window : names) EXPECT_FALSE(IsWindow(window.first)) << window.second;
+}
+
+TEST(Lifetime, AProcedureInstalledOverOursSeesTheWindowsLastMessageAndStaysInstalled) {
+    tk::Form* form = tk::NewForm(nullptr, "watched");
+    tk::Label* label = tk::NewLabel(form, "watched");
+    const std::map<HWND, std::string> names{{form->Handle(), "form"}, {label->Handle(), "label"}};
+    std::map<HWND, Watch> watches;
+    gWatches = &watches;
+    for (const auto& window : names)
+        watches[window.first].next = WNDPROC(SetWindowLongPtrA(window.first, GWLP_WNDPROC, LONG_PTR(&Watcher)));
+    delete form;
+    for (const auto& window : names) {
+        EXPECT_TRUE(watches[window.first].sawLastMessage) << window.second;
+        EXPECT_TRUE(watches[window.first].installedAfterIt) << window.second;
+    }
 }
 
 TEST(Lifetime, EveryFontAndBrushGoesWithTheForm) {

@@ -1,0 +1,34 @@
+// The test's own window class, registered once; what the window does is DefWindowProc's business.
+#include "tests/hostile/ForeignWindow.h"
+
+namespace {
+
+const char kClass[] = "HostileSender";
+
+const char* RegisteredClass() {
+    WNDCLASSA windowClass{};
+    if (!GetClassInfoA(GetModuleHandleA(nullptr), kClass, &windowClass)) {
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = kClass;
+        RegisterClassA(&windowClass);
+    }
+    return kClass;
+}
+
+}  // namespace
+
+ForeignWindow::ForeignWindow(LONG_PTR value, HWND parent)
+    // No parent notification: the dialog's panel is told nothing of this window's coming and going.
+    : window_(CreateWindowExA(WS_EX_NOPARENTNOTIFY, RegisteredClass(), "Ok", parent ? WS_CHILD : WS_POPUP, 0, 0, 64,
+                              22, parent, nullptr, GetModuleHandleA(nullptr), nullptr)) {
+    SetPropA(window_, "tk.Control", HANDLE(value));
+    SetWindowLongPtrA(window_, GWLP_USERDATA, value);
+}
+
+ForeignWindow::~ForeignWindow() { DestroyWindow(window_); }
+
+LONG_PTR DataKeptOn(HWND window) {
+    LONG_PTR kept = LONG_PTR(GetPropA(window, "tk.Control"));
+    return kept ? kept : GetWindowLongPtrA(window, GWLP_USERDATA);
+}
