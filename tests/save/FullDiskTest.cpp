@@ -54,7 +54,7 @@ const Room kRooms[] = {
     {"RoomForPartOfTheCopy", FiveFullPages, EveryValueLonger, [](size_t, size_t) { return size_t(1); }, false},
     {"RoomForTheCopyButNotForItsRewrite", FiveFullPages, EveryValueLonger,
      [](size_t filePages, size_t) { return filePages; }, false},
-    // More room than a cluster of 64 KiB after the copy, and still less than the rewrite adds.
+    // Beyond the copy, 68 KiB: more than the new values and a cluster of up to 64 KiB need, less than the rewrite adds.
     {"RoomForTheCopyButNotForItsLineEndsRewritten", UnixLineEnds, OnlyTheNickLonger,
      [](size_t filePages, size_t) { return filePages + 17; }, false},
     {"RoomForTheSave", FiveFullPages, EveryValueLonger,
