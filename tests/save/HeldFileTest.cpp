@@ -1,10 +1,10 @@
 // Another program that reads the file for a moment does not fail a save; one that keeps it open fails it, harmlessly.
 #include <gtest/gtest.h>
 
+#include "tests/save/AfterOk.h"
 #include "tests/save/DialogValues.h"
 #include "tests/save/Moment.h"
 #include "tests/save/PlatformSave.h"
-#include "tests/save/AfterOk.h"
 #include "tests/save/SaveOutcome.h"
 #include "tests/save/SettingsFile.h"
 #include "tests/support/GameFolder.h"
@@ -50,7 +50,7 @@ void SaveWhileHeld(const Hold& hold) {
     ASSERT_TRUE(dialog.Up());
     DialogValues edited = EveryValueChanged(ShownBy(dialog), "^3held");
     ASSERT_TRUE(EnterValues(dialog, edited));
-    ProfileView saved = PlatformSave(original, edited).view;
+    PlatformSaved saved = PlatformSave(original, edited);
 
     Reader reader(game.Config());
     ASSERT_TRUE(reader.Holding()) << "cannot open " << game.Config();

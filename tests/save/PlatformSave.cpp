@@ -14,5 +14,5 @@ PlatformSaved PlatformSave(const std::string& bytes, const DialogValues& values)
     WritePrivateProfileStringA("main", "debug", values.debug ? "1" : "0", copy.c_str());
     WritePrivateProfileStringA("bot", "skill", std::to_string(values.skillIndex + 1).c_str(), copy.c_str());
     WritePrivateProfileStringA("bot", "nick_prefix", values.nick.c_str(), copy.c_str());
-    return PlatformSaved{ReadProfileView(copy), ReadFileBytes(copy).size()};
+    return PlatformSaved{ReadFileBytes(copy), ReadProfileView(copy)};
 }

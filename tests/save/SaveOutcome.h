@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/ProfileView.h"
+#include "tests/save/PlatformSave.h"
 
 struct Outcome {
     // Byte for byte as before the save.
@@ -17,8 +17,9 @@ struct Outcome {
     bool Whole() const { return kept || save >= 0; }
 };
 
-// Compares the file with its bytes before the save, then with each complete save a fresh read may give.
-Outcome OutcomeOf(const std::string& config, const std::string& before, const std::vector<ProfileView>& saves);
+// Compares the file with its bytes before the save, then with each complete save: by its bytes first, which is quick,
+// then by what a fresh read gives.
+Outcome OutcomeOf(const std::string& config, const std::string& before, const std::vector<PlatformSaved>& saves);
 
 // The names in a folder, sorted; a save must leave nothing beside the file.
 std::vector<std::string> FilesIn(const std::string& folder);
