@@ -24,9 +24,10 @@ int32_t IniFile::ReadInteger(const char* key, int32_t fallback) const {
 
 bool IniFile::Fits(const char* key, const std::string& text) const {
     // A write may add the section's header, the key and the value, at up to three bytes a character, and the file may
-    // need one more cluster for them.
+    // need one more cluster for them. One more stays free, so that a disk left full means a write was cut.
     DiskRoom room = RoomIn(DirectoryOf(path_));
-    return !room.known || room.freeBytes >= 3 * (section_.size() + strlen(key) + text.size() + 8) + room.clusterBytes;
+    return !room.known ||
+           room.freeBytes >= 3 * (section_.size() + strlen(key) + text.size() + 8) + 2 * room.clusterBytes;
 }
 
 void IniFile::Write(const char* key, const std::string& text) {
