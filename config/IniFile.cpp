@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "config/Decimal.h"
+#include "config/DiskRoom.h"
 #include "config/ProgramDir.h"
 #include "config/Text.h"
 
@@ -23,15 +24,10 @@ int32_t IniFile::ReadInteger(const char* key, int32_t fallback) const {
 
 bool IniFile::Fits(const char* key, const std::string& text) const {
     // A write may add the section's header, the key and the value, at up to three bytes a character, and the file may
-    // need one more cluster for them.
-    std::wstring folder = DirectoryOf(path_);
-    DWORD sectors = 0, bytes = 0, freeClusters = 0, clusters = 0;
-    ULARGE_INTEGER free;
-    if (!GetDiskFreeSpaceExW(folder.c_str(), &free, nullptr, nullptr)) return true;
-    ULONGLONG cluster = GetDiskFreeSpaceW(folder.c_str(), &sectors, &bytes, &freeClusters, &clusters)
-                            ? ULONGLONG(sectors) * bytes
-                            : 65536;
-    return free.QuadPart >= 3 * (section_.size() + strlen(key) + text.size() + 8) + cluster;
+    // need one more cluster for them. One more stays free, so that a disk left full means a write was cut.
+    DiskRoom room = RoomIn(DirectoryOf(path_));
+    return !room.known ||
+           room.freeBytes >= 3 * (section_.size() + strlen(key) + text.size() + 8) + 2 * room.clusterBytes;
 }
 
 void IniFile::Write(const char* key, const std::string& text) {

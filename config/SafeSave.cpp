@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "config/DiskRoom.h"
 #include "config/IniFile.h"
 #include "config/ProgramDir.h"
 
@@ -92,6 +93,10 @@ bool SafeSave::Commit() {
     bool flushed = FlushFileBuffers(copy) && Touch(copy);
     CloseHandle(copy);
     if (!flushed) return false;
+    // A rewrite can grow the file by more than its writes add (line ends made CR LF, for one): one that ran out of
+    // room left the copy cut, anywhere, and the disk full.
+    DiskRoom room = RoomIn(DirectoryOf(copy_));
+    if (room.known && room.freeBytes < room.clusterBytes) return false;
     // A file cut short has lost the sections at its end: the copy must list those the file had, in its order, then
     // those the writes had to add.
     std::wstring names = sectionsBefore_;

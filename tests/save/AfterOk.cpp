@@ -50,7 +50,7 @@ bool SaveWithOk(DialogProcess& dialog, const GameFolder& game, const std::string
 }
 
 void ExpectSavedAs(const GameFolder& game, const std::string& file, const std::string& before,
-                   const ProfileView& saved) {
+                   const PlatformSaved& saved) {
     Outcome outcome = OutcomeOf(file, before, {saved});
     EXPECT_EQ(outcome.save, 0) << (outcome.kept ? "the file is as before" : outcome.problem);
     EXPECT_EQ(FilesIn(game.PluginDir()), std::vector<std::string>{"config.bot"}) << "left beside the file";

@@ -6,7 +6,7 @@
 
 #include "tests/save/DialogValues.h"
 #include "tests/support/GameFolder.h"
-#include "tests/support/ProfileView.h"
+#include "tests/support/PlatformSave.h"
 #include "tests/support/Wait.h"
 
 // The program ends with exit code 0 and no box on the way. False when it does not end.
@@ -24,4 +24,4 @@ bool SaveWithOk(DialogProcess& dialog, const GameFolder& game, const std::string
 
 // The file reads as the one save, whole, and nothing was left beside it.
 void ExpectSavedAs(const GameFolder& game, const std::string& file, const std::string& before,
-                   const ProfileView& saved);
+                   const PlatformSaved& saved);

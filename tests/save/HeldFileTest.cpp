@@ -30,7 +30,7 @@ void SaveWhileHeld(const Hold& hold) {
     ASSERT_TRUE(dialog.Up());
     Settings edited = EveryValueChanged(WhatTheDialogShows(dialog), "^3held");
     ASSERT_TRUE(EnterValues(dialog, edited));
-    ProfileView saved = PlatformSave(original, edited).view;
+    PlatformSaved saved = PlatformSave(original, edited);
 
     // A reader as the plug-in or another dialog is one: it lets others read and write, but not remove or replace.
     HeldOpen reader(game.Config(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);

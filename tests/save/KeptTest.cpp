@@ -26,8 +26,9 @@ std::string LinkToShared(const GameFolder& game, const std::string& original, bo
     WriteFileBytes(target, original);
     std::string named = relative ? "../../shared/config.bot" : UnixPathOf(target);
     RunUnix("/bin/ln -s \"" + named + "\" \"" + UnixPathOf(game.PluginDir()) + "/config.bot\"");
-    EXPECT_TRUE(WaitUntil([&] { return game.ReadConfig() == original; })) << "no link to " << named;
-    return target;
+    bool linked = WaitUntil([&] { return game.ReadConfig() == original; });
+    EXPECT_TRUE(linked) << "no link to " << named;
+    return linked ? target : "";
 }
 
 // The file a save must reach is still the one the link names: a change to it shows through the link.
@@ -42,7 +43,9 @@ constexpr DWORD kHiddenSystemArchive = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SY
 
 struct Kept {
     const char* name;
-    // Lays the file out; returns the file a save writes, which is config.bot unless it is a link.
+    bool withFile;
+    // Lays the file out; returns the file a save writes, which is config.bot unless it is a link, or "" when the
+    // file could not be laid out so.
     std::function<std::string(const GameFolder&, const std::string& original)> setUp;
     // Whether "Ok" is refused until the user mends the cause.
     bool refused;
@@ -52,18 +55,17 @@ struct Kept {
 };
 
 const Kept kKept[] = {
-    {"ALinkByItsFullPath",
+    {"ALinkByItsFullPath", true,
      [](const GameFolder& game, const std::string& original) { return LinkToShared(game, original, false); }, false,
      nullptr, ExpectStillALink},
-    {"ALinkRelativeToItsFolder",
+    {"ALinkRelativeToItsFolder", true,
      [](const GameFolder& game, const std::string& original) { return LinkToShared(game, original, true); }, false,
      nullptr, ExpectStillALink},
     // Under Wine as root the platform would write a read-only file: the program has to look at the attribute itself.
-    {"AReadOnlyFile",
+    {"AReadOnlyFile", true,
      [](const GameFolder& game, const std::string& original) {
          game.WriteConfig(original);
-         EXPECT_TRUE(SetFileAttributesA(game.Config().c_str(), FILE_ATTRIBUTE_READONLY));
-         return game.Config();
+         return SetFileAttributesA(game.Config().c_str(), FILE_ATTRIBUTE_READONLY) ? game.Config() : "";
      },
      true,
      [](const GameFolder& game) {
@@ -71,33 +73,26 @@ const Kept kKept[] = {
          SetFileAttributesA(game.Config().c_str(), FILE_ATTRIBUTE_NORMAL);
      },
      nullptr},
-    {"AHiddenSystemFile",
+    {"AHiddenSystemFile", true,
      [](const GameFolder& game, const std::string& original) {
          game.WriteConfig(original);
          SetFileAttributesA(game.Config().c_str(), kHiddenSystemArchive);
-         EXPECT_EQ(GetFileAttributesA(game.Config().c_str()), kHiddenSystemArchive) << "the attributes do not hold";
-         return game.Config();
+         return GetFileAttributesA(game.Config().c_str()) == kHiddenSystemArchive ? game.Config() : "";
      },
      false, nullptr,
      [](const GameFolder& game, const std::string&) {
          EXPECT_EQ(GetFileAttributesA(game.Config().c_str()), kHiddenSystemArchive) << "the attributes changed";
      }},
-    {"NoFileYet", [](const GameFolder& game, const std::string&) { return game.Config(); }, false, nullptr, nullptr},
+    {"NoFileYet", false, [](const GameFolder& game, const std::string&) { return game.Config(); }, false, nullptr,
+     nullptr},
 };
 
-void PrintTo(const Kept& kept, std::ostream* out) { *out << kept.name; }
-
-class KeptBySave : public ::testing::TestWithParam<Kept> {};
-
-}  // namespace
-
-TEST_P(KeptBySave, TheSaveKeepsWhatItAlwaysKept) {
-    const Kept& kept = GetParam();
-    GameFolder game;
-    bool withFile = std::string(kept.name) != "NoFileYet";
-    std::string original = withFile ? SettingsFileOfSize(4096) : std::string();
+void SaveAndExpectKept(const Kept& kept) {
+    // An earlier run's links are cleared by GameFolder, through Unix.
+    GameFolder game(CurrentTestName() + "." + kept.name);
+    std::string original = kept.withFile ? SettingsFileOfSize(4096) : std::string();
     std::string saved = kept.setUp(game, original);
-    ASSERT_FALSE(HasFailure());
+    ASSERT_FALSE(saved.empty()) << "the file could not be laid out";
     DialogProcess dialog(game);
     ASSERT_TRUE(dialog.Up());
     Settings edited = EveryValueChanged(WhatTheDialogShows(dialog), "^3kept");
@@ -106,9 +101,15 @@ TEST_P(KeptBySave, TheSaveKeepsWhatItAlwaysKept) {
     std::function<void()> mend;
     if (kept.refused) mend = [&] { kept.mend(game); };
     ASSERT_TRUE(SaveWithOk(dialog, game, original, edited, mend));
-    ExpectSavedAs(game, saved, original, PlatformSave(original, edited).view);
+    ExpectSavedAs(game, saved, original, PlatformSave(original, edited));
     if (kept.check) kept.check(game, saved);
 }
 
-INSTANTIATE_TEST_SUITE_P(Save, KeptBySave, ::testing::ValuesIn(kKept),
-                         [](const ::testing::TestParamInfo<Kept>& info) { return info.param.name; });
+}  // namespace
+
+TEST(KeptBySave, ALinkAReadOnlyFileAttributesAndAMissingFileFareAsBefore) {
+    for (const Kept& kept : kKept) {
+        SCOPED_TRACE(kept.name);
+        SaveAndExpectKept(kept);
+    }
+}

@@ -5,22 +5,27 @@
 
 #include "tests/support/Paths.h"
 
-Outcome OutcomeOf(const std::string& config, const std::string& before, const std::vector<ProfileView>& saves) {
+Outcome OutcomeOf(const std::string& config, const std::string& before, const std::vector<PlatformSaved>& saves) {
     Outcome outcome;
     std::string bytes = ReadFileBytes(config);
     if (FileExists(config) && bytes == before) {
         outcome.kept = true;
         return outcome;
     }
+    for (size_t i = 0; i < saves.size(); ++i)
+        if (FileExists(config) && bytes == saves[i].bytes) {
+            outcome.save = int(i);
+            return outcome;
+        }
     ProfileView view = ReadProfileView(config);
     for (size_t i = 0; i < saves.size(); ++i)
-        if (ViewDifference(saves[i], view).empty()) {
+        if (ViewDifference(saves[i].view, view).empty()) {
             outcome.save = int(i);
             return outcome;
         }
     outcome.problem = "the file (" + (FileExists(config) ? std::to_string(bytes.size()) + " bytes" : "missing") +
                       ", was " + std::to_string(before.size()) + ") is not as before";
     for (size_t i = 0; i < saves.size(); ++i)
-        outcome.problem += "; against save " + std::to_string(i) + ": " + ViewDifference(saves[i], view);
+        outcome.problem += "; against save " + std::to_string(i) + ": " + ViewDifference(saves[i].view, view);
     return outcome;
 }

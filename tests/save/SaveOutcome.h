@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tests/support/FolderTree.h"
-#include "tests/support/ProfileView.h"
+#include "tests/support/PlatformSave.h"
 
 struct Outcome {
     // Byte for byte as before the save.
@@ -18,5 +18,6 @@ struct Outcome {
     bool Whole() const { return kept || save >= 0; }
 };
 
-// Compares the file with its bytes before the save, then with each complete save a fresh read may give.
-Outcome OutcomeOf(const std::string& config, const std::string& before, const std::vector<ProfileView>& saves);
+// Compares the file with its bytes before the save, then with each complete save: by its bytes first, which is quick,
+// then by what a fresh read gives.
+Outcome OutcomeOf(const std::string& config, const std::string& before, const std::vector<PlatformSaved>& saves);

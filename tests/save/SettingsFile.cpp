@@ -26,8 +26,9 @@ Settings StoredValues() { return Settings{4, false, 1, "^1tolv"}; }
 
 std::string SettingsFileOfSize(size_t bytes) {
     const std::string tail = "[end]\r\npad=\r\n";
-    // A few hundred sections whatever the size: a fresh read lists each section with a call of its own.
-    size_t keys = std::max<size_t>(12, bytes / (200 * 36));
+    // Some fifty sections or more whatever the size: a fresh read lists each section with a call of its own, and
+    // under Wine each call on a file written in the last seconds reads all of it again.
+    size_t keys = std::max<size_t>(12, bytes / (50 * 36));
     std::string text = kMain;
     size_t number = 0;
     auto fillTo = [&](size_t size) {

@@ -8,18 +8,18 @@
 #include "tests/save/AfterOk.h"
 #include "tests/save/DialogValues.h"
 #include "tests/save/Moment.h"
+#include "tests/save/NextRound.h"
 #include "tests/save/SaveOutcome.h"
 #include "tests/save/Seed.h"
 #include "tests/save/SettingsFile.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/Paths.h"
 #include "tests/support/PlatformSave.h"
-#include "tests/support/Wait.h"
 
 namespace {
 
 constexpr int kRounds = 20;
-constexpr size_t kFileSize = 256 * 1024;
+constexpr size_t kFileSize = 128 * 1024;
 constexpr int kLongestGapMs = 20;
 
 // Each dialog's values differ from every other dialog's in the lists and the prefix, so a mix shows.
@@ -33,8 +33,8 @@ Settings ValuesOfDialog(int dialog) {
 }
 
 // Starts the dialogs side by side: one after the other, their starts would take most of the test's time.
-std::vector<std::unique_ptr<DialogProcess>> OpenDialogs(const GameFolder& game, int count) {
-    std::vector<std::unique_ptr<DialogProcess>> started(static_cast<size_t>(count));
+Dialogs OpenDialogs(const GameFolder& game, int count) {
+    Dialogs started(static_cast<size_t>(count));
     std::vector<std::thread> starting;
     for (auto& dialog : started)
         starting.emplace_back([&game, &dialog] { dialog = std::make_unique<DialogProcess>(game); });
@@ -50,10 +50,13 @@ TEST_P(SimultaneousSave, TheFileIsOneDialogsWholeSaveAndEveryDialogEndsNormally)
     const int dialogs = GetParam();
     std::mt19937 random = SeededRandom();
     std::uniform_int_distribution<int> gap(0, kLongestGapMs);
-    GameFolder game;
     std::string original = SettingsFileOfSize(kFileSize);
-    std::vector<ProfileView> saves;
-    for (int d = 0; d < dialogs; ++d) saves.push_back(PlatformSave(original, ValuesOfDialog(d)).view);
+    std::vector<PlatformSaved> saves;
+    for (int d = 0; d < dialogs; ++d) saves.push_back(PlatformSave(original, ValuesOfDialog(d)));
+    NextRound next(CurrentTestName(), [&](const GameFolder& game) {
+        game.WriteConfig(original);
+        return OpenDialogs(game, dialogs);
+    });
 
     std::vector<int> won(size_t(dialogs), 0);
     for (int round = 0; round < kRounds; ++round) {
@@ -64,8 +67,9 @@ TEST_P(SimultaneousSave, TheFileIsOneDialogsWholeSaveAndEveryDialogEndsNormally)
         for (int d = 1; d < dialogs; ++d) said += " " + std::to_string(gaps[size_t(d)]) + " ms";
         SCOPED_TRACE(said);
 
-        game.WriteConfig(original);
-        std::vector<std::unique_ptr<DialogProcess>> open = OpenDialogs(game, dialogs);
+        Round now = next.Take(round + 1 < kRounds);
+        const GameFolder& game = *now.game;
+        Dialogs& open = now.dialogs;
         for (const auto& dialog : open) {
             ASSERT_TRUE(dialog->Up());
             ASSERT_EQ(WhatTheDialogShows(*dialog), StoredValues());
@@ -92,7 +96,7 @@ TEST_P(SimultaneousSave, TheFileIsOneDialogsWholeSaveAndEveryDialogEndsNormally)
     std::printf("%d rounds of %d dialogs; whose save the file held:%s\n", kRounds, dialogs, tally.c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Save, SimultaneousSave, ::testing::Values(2, 3),
+INSTANTIATE_TEST_SUITE_P(Saves, SimultaneousSave, ::testing::Values(2, 3),
                          [](const ::testing::TestParamInfo<int>& info) {
                              return std::to_string(info.param) + "Dialogs";
                          });

@@ -16,5 +16,5 @@ PlatformSaved PlatformSave(const std::string& bytes, const Settings& values) {
     if (values.skillIndex >= 0)
         WritePrivateProfileStringA("bot", "skill", std::to_string(values.skillIndex + 1).c_str(), copy.c_str());
     WritePrivateProfileStringA("bot", "nick_prefix", values.nick.c_str(), copy.c_str());
-    return PlatformSaved{ReadProfileView(copy), ReadFileBytes(copy).size()};
+    return PlatformSaved{ReadFileBytes(copy), ReadProfileView(copy)};
 }

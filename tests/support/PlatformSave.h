@@ -7,9 +7,11 @@
 #include "tests/support/Settings.h"
 
 struct PlatformSaved {
-    // Everything a fresh read lists, the four keys with their new values included.
+    // The platform's layout of the saved file: the program's own save, made with the same calls, has the same bytes.
+    std::string bytes;
+    // Everything a fresh read lists, the four keys with their new values included: what a save must hold whatever
+    // its bytes.
     ProfileView view;
-    size_t size;
 };
 
 // The file (empty for none) after the four writes of a save of these values, in the dialog's order. A list without
