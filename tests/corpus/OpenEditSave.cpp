@@ -95,16 +95,16 @@ void ExpectSaved(const std::string& config, const BeforeOk& before, const Settin
     EXPECT_EQ(ViewDifference(before.rest, RestOf(config, before)), "") << "the rest of the file";
 }
 
-Round OpenEditSave(const std::string& exe, const std::string& config, const std::string& currentDir) {
+UserRound OpenEditSave(const std::string& exe, const std::string& config, const std::string& currentDir) {
     Settings shown = PlatformReads(config);
     DialogProcess dialog(exe, currentDir);
-    if (!ExpectShows(dialog, shown)) return Round{false, {}, shown};
+    if (!ExpectShows(dialog, shown)) return UserRound{false, {}, shown};
     Settings edited = EditLikeAUser(dialog, shown);
     BeforeOk before = RecordBeforeOk(config);
     if (edited.nick.size() <= kLongestWritableValue) {
         bool saved = PressOkAndExpectExit(dialog, kSaveTime);
         if (saved) ExpectKeys(config, before, edited);
-        return Round{saved, before, edited};
+        return UserRound{saved, before, edited};
     }
     ClickWindow(dialog.Control(Ctl::OkButton));
     ExpectToldSaveFailedAndDismiss(dialog, config);
@@ -112,15 +112,15 @@ Round OpenEditSave(const std::string& exe, const std::string& config, const std:
     CloseWithAltF4(dialog);
     // A save is all or nothing: the keys that could be written were not either.
     EXPECT_EQ(ReadFileBytes(config), before.bytes) << "a failed save changed the file";
-    return Round{false, before, edited};
+    return UserRound{false, before, edited};
 }
 
-void ExpectRestKept(const std::string& config, const Round& round) {
+void ExpectRestKept(const std::string& config, const UserRound& round) {
     if (!round.saved) return;
     EXPECT_EQ(ViewDifference(round.before.rest, RestOf(config, round.before)), "") << "the rest of the file";
 }
 
-void ExpectRestAsThePlatformWritesIt(const std::string& config, const Round& round) {
+void ExpectRestAsThePlatformWritesIt(const std::string& config, const UserRound& round) {
     if (!round.saved) return;
     EXPECT_EQ(ViewDifference(RestAfterAPlatformSave(round.before, round.edited), RestOf(config, round.before)), "")
         << "the rest of the file";

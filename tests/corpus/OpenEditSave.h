@@ -32,8 +32,8 @@ BeforeOk RecordBeforeOk(const std::string& config);
 // A list without a selection keeps its stored text.
 void ExpectSaved(const std::string& config, const BeforeOk& before, const Settings& saved);
 
-// What one round left for the check of the rest of the file.
-struct Round {
+// What a user's round with the dialog left for the check of the rest of the file.
+struct UserRound {
     // False when nothing was saved: the dialog failed, or the prefix was too long for the platform's write.
     bool saved;
     BeforeOk before;
@@ -43,10 +43,10 @@ struct Round {
 // All of it for a program file: start it, check, edit, press "Ok", check the four keys and the file's encoding.
 // A prefix too long for the platform's write cannot be saved: then the user is told, closes the dialog, and the file
 // stays as it was.
-Round OpenEditSave(const std::string& exe, const std::string& config, const std::string& currentDir);
+UserRound OpenEditSave(const std::string& exe, const std::string& config, const std::string& currentDir);
 
 // After a saved round: every other section and key stays, with its value.
-void ExpectRestKept(const std::string& config, const Round& round);
+void ExpectRestKept(const std::string& config, const UserRound& round);
 // After a saved round: the rest is as the platform leaves it when it writes the same values itself. A damaged file
 // can hold text that no write keeps, whoever makes it (a section whose name starts with a zero byte loses its header).
-void ExpectRestAsThePlatformWritesIt(const std::string& config, const Round& round);
+void ExpectRestAsThePlatformWritesIt(const std::string& config, const UserRound& round);
