@@ -12,6 +12,7 @@
 #include "tests/support/FolderTree.h"
 #include "tests/support/Input.h"
 #include "tests/support/ProgramBox.h"
+#include "tests/support/SaveFailureBox.h"
 #include "tests/support/Settings.h"
 #include "tests/support/UserActions.h"
 #include "tests/support/WideGameFolder.h"
@@ -64,11 +65,8 @@ TEST_P(TooLong, TheDialogSaysSoAndNoFileAnywhereIsReadOrWritten) {
 
     ASSERT_TRUE(ToggleWithMouse(dialog, dialog.Control(Ctl::DebugCheck)));
     ClickWindow(dialog.Control(Ctl::OkButton));
-    box = WaitForBox(dialog);
-    ASSERT_TRUE(box);
-    ExpectErrorBox(box, dialog.Form(), L"The settings could not be saved to:\n" + game.Config());
-    ASSERT_TRUE(Dismiss(box));
-    ASSERT_TRUE(dialog.WaitIdle());
+    ExpectToldSaveFailedAndDismiss(dialog, game.Config());
+    ASSERT_FALSE(HasFatalFailure());
     EXPECT_TRUE(IsWindowVisible(dialog.Form())) << "the dialog stays after a failed save";
     ASSERT_TRUE(CloseWithAltF4(dialog));
 

@@ -8,5 +8,7 @@
 
 // Expects the program's error box that names the settings file, owned by the dialog, which waits for it. Dismisses it
 // and returns once the dialog takes input again.
+void ExpectToldSaveFailedAndDismiss(const DialogProcess& dialog, const std::wstring& config,
+                                    Answer answer = Answer::kClick);
 void ExpectToldSaveFailedAndDismiss(const DialogProcess& dialog, const std::string& config,
                                     Answer answer = Answer::kClick);
