@@ -54,7 +54,8 @@ void LetThreadCatchUp(HWND window) {
     }
 }
 
-// Puts the cursor on the spot and returns once it has stayed there and the window under it has seen that.
+// Puts the cursor on the spot and returns once it has stayed there and the window under it has seen that. A warp that
+// the display undid is made again; that sends no button or key, so no input a program ignored is ever sent twice.
 void PlaceCursor(POINT screen) {
     DWORD start = GetTickCount();
     for (;;) {
