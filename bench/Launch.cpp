@@ -35,6 +35,12 @@ BOOL CALLBACK FindButton(HWND window, LPARAM lParam) {
     return FALSE;
 }
 
+HWND FindChildButton(HWND parent, const char* text) {
+    WindowSearch search{0, text, nullptr};
+    EnumChildWindows(parent, FindButton, LPARAM(&search));
+    return search.found;
+}
+
 bool Running(HANDLE process) { return WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
 
 }  // namespace
@@ -94,21 +100,27 @@ RunFigures RunOnce(const std::string& exe, const std::string& folder, const char
         HWND target = window.found;
         UINT request = WM_CLOSE;
         if (ending.buttonText) {
-            WindowSearch button{0, ending.buttonText, nullptr};
-            EnumChildWindows(window.found, FindButton, LPARAM(&button));
-            target = button.found;
+            target = FindChildButton(window.found, ending.buttonText);
             request = BM_CLICK;
         }
-        double endingStarted = NowMs();
-        if (!target || !PostMessageA(target, request, 0, 0)) {
-            figures.failure = exe + ": nothing to end it with";
-        } else if (WaitForSingleObject(info.hProcess, DWORD(kPatienceMs)) != WAIT_OBJECT_0) {
-            figures.failure = exe + " did not exit";
+        // Sent, not posted: the click is done before the timing of the ending starts.
+        HWND first = ending.checkBoxFirst ? FindChildButton(window.found, ending.checkBoxFirst) : nullptr;
+        DWORD_PTR result = 0;
+        if (ending.checkBoxFirst &&
+            (!first || !SendMessageTimeoutA(first, BM_CLICK, 0, 0, SMTO_NORMAL, DWORD(kPatienceMs), &result))) {
+            figures.failure = exe + ": no check box \"" + ending.checkBoxFirst + "\" to click";
         } else {
-            figures.endMs = NowMs() - endingStarted;
-            GetExitCodeProcess(info.hProcess, &figures.exitCode);
-            figures.ok = figures.exitCode == 0;
-            if (!figures.ok) figures.failure = exe + " exited with a code other than 0";
+            double endingStarted = NowMs();
+            if (!target || !PostMessageA(target, request, 0, 0)) {
+                figures.failure = exe + ": nothing to end it with";
+            } else if (WaitForSingleObject(info.hProcess, DWORD(kPatienceMs)) != WAIT_OBJECT_0) {
+                figures.failure = exe + " did not exit";
+            } else {
+                figures.endMs = NowMs() - endingStarted;
+                GetExitCodeProcess(info.hProcess, &figures.exitCode);
+                figures.ok = figures.exitCode == 0;
+                if (!figures.ok) figures.failure = exe + " exited with a code other than 0";
+            }
         }
     }
     if (Running(info.hProcess)) {

@@ -21,9 +21,12 @@ struct RunFigures {
     DWORD imageSize = 0;
 };
 
-// How the run ends: a WM_CLOSE to the window, or a click on the button with this text (the dialog's "Ok").
+// How the run ends: a WM_CLOSE to the window, or a click on the button with this text (the dialog's "Ok"), after a
+// click on the check box with the other text, if any, so that the save has a changed value to write: Wine leaves
+// the file alone when every value written is the one it holds.
 struct Ending {
     const char* buttonText = nullptr;
+    const char* checkBoxFirst = nullptr;
 };
 
 // Starts the program in its own folder, waits for its window (caption given) and its first idle moment, reads its

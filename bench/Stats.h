@@ -12,7 +12,7 @@ struct Spread {
     double max = 0;
 };
 
-inline double Quantile(std::vector<double> sorted, double q) {
+inline double Quantile(const std::vector<double>& sorted, double q) {
     if (sorted.empty()) return 0;
     double at = q * double(sorted.size() - 1);
     size_t below = size_t(at);
@@ -30,4 +30,13 @@ inline Spread SpreadOf(std::vector<double> values) {
     spread.min = values.front();
     spread.max = values.back();
     return spread;
+}
+
+// Each pair's ratio: two programs run in turn see the same moment of the machine, so their ratio is steadier than
+// the ratio of two medians taken over different moments.
+inline std::vector<double> PairRatios(const std::vector<double>& ours, const std::vector<double>& theirs) {
+    std::vector<double> ratios;
+    for (size_t i = 0; i < ours.size() && i < theirs.size(); ++i)
+        if (theirs[i] > 0) ratios.push_back(ours[i] / theirs[i]);
+    return ratios;
 }

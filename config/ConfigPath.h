@@ -5,6 +5,6 @@
 
 #include "config/ProgramDir.h"
 
-inline std::string ConfigPath() {
-    return ProgramDir() + "basezul\\tolv.bot\\config.bot";
+inline std::wstring ConfigPath() {
+    return ProgramDir() + L"basezul\\tolv.bot\\config.bot";
 }

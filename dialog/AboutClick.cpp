@@ -8,10 +8,10 @@
 #include "dialog/Unit1.h"
 
 void SetupForm::AboutClick(tk::Control*) {
-    std::string help = ProgramDir() + "basezul\\tolv.bot\\readme.chm";
+    std::wstring help = ProgramDir() + L"basezul\\tolv.bot\\readme.chm";
     // The shell is loaded on the first click, not at start: it and what it loads cost every start a noticeable time.
     // It stays loaded, since what it starts may still be using it.
-    auto shellExecute = reinterpret_cast<decltype(&ShellExecuteA)>(
-        reinterpret_cast<void (*)()>(GetProcAddress(LoadLibraryA("shell32.dll"), "ShellExecuteA")));
-    if (shellExecute) shellExecute(nullptr, "open", help.c_str(), nullptr, nullptr, SW_RESTORE);
+    auto shellExecute = reinterpret_cast<decltype(&ShellExecuteW)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(LoadLibraryA("shell32.dll"), "ShellExecuteW")));
+    if (shellExecute) shellExecute(nullptr, L"open", help.c_str(), nullptr, nullptr, SW_RESTORE);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/IniFile.h"
+#include "config/Text.h"
 #include "tests/config/ScratchFile.h"
 #include "tests/support/HeldOpen.h"
 #include "tests/support/IniEntries.h"
@@ -32,13 +33,13 @@ TEST(IniFileFailure, WriteFailedTellsWhetherTheWritesReachedTheFile) {
 
     std::string present = folder.File(0);
     ASSERT_TRUE(WriteFileBytes(present, kFixture));
-    IniFile reached(present);
+    IniFile reached(Widen(present));
     WriteAllFour(reached);
     EXPECT_FALSE(reached.WriteFailed()) << "folder and file in place";
     EXPECT_EQ(ValueIn(ParseIni(ReadFileBytes(present)), "bot", "nick_prefix"), "^1new");
 
     std::string missingFolder = folder.Dir() + "\\basezul\\tolv.bot";
-    IniFile nowhere(missingFolder + "\\config.bot");
+    IniFile nowhere(Widen(missingFolder + "\\config.bot"));
     WriteAllFour(nowhere);
     EXPECT_TRUE(nowhere.WriteFailed()) << "folder missing";
     EXPECT_FALSE(FileExists(folder.Dir() + "\\basezul")) << "a folder was made";
@@ -48,7 +49,7 @@ TEST(IniFileFailure, WriteFailedTellsWhetherTheWritesReachedTheFile) {
     {
         HeldOpen other(locked);
         ASSERT_TRUE(other.Holding());
-        IniFile blocked(locked);
+        IniFile blocked(Widen(locked));
         WriteAllFour(blocked);
         EXPECT_TRUE(blocked.WriteFailed()) << "file held open without sharing";
     }
@@ -59,7 +60,7 @@ TEST(IniFileFailure, OneFailedWriteIsNotForgottenByALaterGoodOne) {
     ScratchFolder folder;
     std::string path = folder.File(0);
     ASSERT_TRUE(WriteFileBytes(path, kFixture));
-    IniFile ini(path);
+    IniFile ini(Widen(path));
     ini.SwitchToWriting();
     ini.SetSection("main");
     HeldOpen other(path);
@@ -84,7 +85,7 @@ TEST(IniFileFailure, AValueTooLongToBeStoredWholeIsRefusedAndTheOldOneKept) {
         std::string path = folder.File(row);
         ASSERT_TRUE(WriteFileBytes(path, kFixture));
         std::string value = LongValue(c.length);
-        IniFile ini(path);
+        IniFile ini(Widen(path));
         ini.SwitchToWriting();
         ini.SetSection("bot");
         ini.ValueString("nick_prefix", value);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "config/IniFile.h"
+#include "config/Text.h"
 #include "tests/config/ScratchFile.h"
 #include "tests/support/LongText.h"
 
@@ -44,7 +45,7 @@ TEST(IniFileRead, IntegerIsTheStoredNumberOrTheDefault) {
         const Case& c = cases[row];
         SCOPED_TRACE(testing::Message() << "row " << row << ": " << c.file << " default " << c.fallback);
         Lay(folder.File(row), c.file);
-        IniFile ini(folder.File(row));
+        IniFile ini(Widen(folder.File(row)));
         ini.SetSection("main");
         EXPECT_EQ(ini.ValueInteger("num_bots", c.fallback), c.expected);
     }
@@ -68,7 +69,7 @@ TEST(IniFileRead, BooleanIsTrueForAnyNumberButZero) {
         const Case& c = cases[row];
         SCOPED_TRACE(testing::Message() << "row " << row << ": " << c.file << " default " << c.fallback);
         Lay(folder.File(row), c.file);
-        IniFile ini(folder.File(row));
+        IniFile ini(Widen(folder.File(row)));
         ini.SetSection("main");
         EXPECT_EQ(ini.ValueBoolean("debug", c.fallback), c.expected);
     }
@@ -92,7 +93,7 @@ TEST(IniFileRead, StringIsTheStoredTextEvenWhenEmpty) {
         const Case& c = cases[row];
         SCOPED_TRACE(testing::Message() << "row " << row << ": " << c.file);
         Lay(folder.File(row), c.file);
-        IniFile ini(folder.File(row));
+        IniFile ini(Widen(folder.File(row)));
         ini.SetSection("bot");
         EXPECT_EQ(ini.ValueString("nick_prefix", "^2^btolv^n^7"), c.expected);
     }
@@ -101,7 +102,7 @@ TEST(IniFileRead, StringIsTheStoredTextEvenWhenEmpty) {
 TEST(IniFileRead, TheSectionInForceIsTheLastOneSet) {
     ScratchFolder folder;
     Lay(folder.File(0), "[main]\r\nskill=1\r\n[bot]\r\nskill=4\r\n");
-    IniFile ini(folder.File(0));
+    IniFile ini(Widen(folder.File(0)));
     ini.SetSection("main");
     EXPECT_EQ(ini.ValueInteger("skill", 3), 1);
     ini.SetSection("bot");
@@ -116,7 +117,7 @@ TEST(IniFileRead, LongStringReadsBackWhole) {
         SCOPED_TRACE(testing::Message() << "length " << lengths[row]);
         std::string value = LongValue(lengths[row]);
         ASSERT_TRUE(WriteFileBytes(folder.File(row), "[bot]\r\nnick_prefix=" + value + "\r\nskill=4\r\n"));
-        IniFile ini(folder.File(row));
+        IniFile ini(Widen(folder.File(row)));
         ini.SetSection("bot");
         std::string read = ini.ValueString("nick_prefix", "^2^btolv^n^7");
         EXPECT_EQ(read.size(), value.size());
@@ -129,7 +130,7 @@ TEST(IniFileRead, EveryReadSeesTheFileAsItIsThen) {
     ScratchFolder folder;
     std::string path = folder.File(0);
     Lay(path, "[main]\r\nnum_bots=2\r\n");
-    IniFile ini(path);
+    IniFile ini(Widen(path));
     ini.SetSection("main");
     ASSERT_EQ(ini.ValueInteger("num_bots", 1), 2);
 
@@ -152,7 +153,7 @@ TEST(IniFileRead, EveryReadSeesTheFileAsItIsThen) {
 TEST(IniFileRead, ReadingCreatesNothing) {
     ScratchFolder folder;
     std::string path = folder.File(0);
-    IniFile ini(path);
+    IniFile ini(Widen(path));
     ini.SetSection("main");
     ini.ValueInteger("num_bots", 1);
     ini.ValueBoolean("debug", false);

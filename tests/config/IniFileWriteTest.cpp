@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/IniFile.h"
+#include "config/Text.h"
 #include "tests/config/ScratchFile.h"
 #include "tests/support/IniEntries.h"
 #include "tests/support/LongText.h"
@@ -13,7 +14,7 @@
 namespace {
 
 IniFile Writer(const std::string& path, const char* section) {
-    IniFile ini(path);
+    IniFile ini(Widen(path));
     ini.SwitchToWriting();
     ini.SetSection(section);
     return ini;
@@ -68,7 +69,7 @@ TEST(IniFileWrite, IntegerIsWrittenAsPlainDecimalText) {
         EXPECT_EQ(ini.ValueInteger("num_bots", c.value), c.value) << "writing returns the value given";
         EXPECT_EQ(StoredText(folder.File(row), "main", "num_bots"), c.text);
 
-        IniFile reader(folder.File(row));
+        IniFile reader(Widen(folder.File(row)));
         reader.SetSection("main");
         EXPECT_EQ(reader.ValueInteger("num_bots", 1), c.value) << "read back";
     }
@@ -106,7 +107,7 @@ TEST(IniFileWrite, EmptyStringKeepsTheKeyWithNoValue) {
     ini.ValueString("nick_prefix", "");
     EXPECT_NE(ReadFileBytes(path).find("\nnick_prefix=\r\n"), std::string::npos) << ReadFileBytes(path);
 
-    IniFile reader(path);
+    IniFile reader(Widen(path));
     reader.SetSection("bot");
     EXPECT_EQ(reader.ValueString("nick_prefix", "^2^btolv^n^7"), "");
 }

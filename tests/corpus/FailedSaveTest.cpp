@@ -4,10 +4,10 @@
 #include <functional>
 
 #include "tests/corpus/OpenEditSave.h"
-#include "tests/corpus/SaveFailureBox.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/Input.h"
 #include "tests/support/Paths.h"
+#include "tests/support/SaveFailureBox.h"
 #include "tests/support/Wait.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/corpus/FileText.h"
-#include "tests/corpus/SaveFailureBox.h"
 #include "tests/support/Input.h"
 #include "tests/support/Paths.h"
+#include "tests/support/SaveFailureBox.h"
 #include "tests/support/Wait.h"
 
 namespace {
@@ -91,7 +91,7 @@ ProfileView RestOf(const std::string& path, const BeforeOk& before) {
 }
 
 // The file as it was before "Ok", with the same values written by the platform alone, in the program's order.
-ProfileView RestAfterAPlatformSave(const BeforeOk& before, const Settings& saved, bool nickSaved) {
+ProfileView RestAfterAPlatformSave(const BeforeOk& before, const Settings& saved) {
     std::string copy = ScratchDir() + "\\" + CurrentTestName() + ".platform-save.bot";
     WriteFileBytes(copy, before.bytes);
     if (saved.botIndex >= 0)
@@ -99,12 +99,12 @@ ProfileView RestAfterAPlatformSave(const BeforeOk& before, const Settings& saved
     WritePrivateProfileStringA("main", "debug", saved.debug ? "1" : "0", copy.c_str());
     if (saved.skillIndex >= 0)
         WritePrivateProfileStringA("bot", "skill", std::to_string(saved.skillIndex + 1).c_str(), copy.c_str());
-    if (nickSaved) WritePrivateProfileStringA("bot", "nick_prefix", saved.nick.c_str(), copy.c_str());
+    WritePrivateProfileStringA("bot", "nick_prefix", saved.nick.c_str(), copy.c_str());
     return RestOf(copy, before);
 }
 
 void ExpectFile(const std::string& config, const BeforeOk& before, const Settings& saved, const std::string& nick,
-                Rest restRule, bool nickSaved) {
+                Rest restRule) {
     SCOPED_TRACE("saved: " + Describe(saved));
     EXPECT_EQ(StoredText(config, "main", "num_bots"),
               saved.botIndex >= 0 ? std::to_string(saved.botIndex) : before.botText);
@@ -113,7 +113,7 @@ void ExpectFile(const std::string& config, const BeforeOk& before, const Setting
               saved.skillIndex >= 0 ? std::to_string(saved.skillIndex + 1) : before.skillText);
     EXPECT_EQ(TextDifference(nick, StoredText(config, "bot", "nick_prefix")), "") << "nick prefix";
 
-    ProfileView want = restRule == Rest::Kept ? before.rest : RestAfterAPlatformSave(before, saved, nickSaved);
+    ProfileView want = restRule == Rest::Kept ? before.rest : RestAfterAPlatformSave(before, saved);
     EXPECT_EQ(ViewDifference(want, RestOf(config, before)), "") << "the rest of the file";
 
     std::string after = ReadFileBytes(config);
@@ -129,7 +129,7 @@ void ExpectFile(const std::string& config, const BeforeOk& before, const Setting
 }  // namespace
 
 void ExpectSaved(const std::string& config, const BeforeOk& before, const Settings& saved) {
-    ExpectFile(config, before, saved, PlatformRoundTrip(saved.nick), Rest::Kept, true);
+    ExpectFile(config, before, saved, PlatformRoundTrip(saved.nick), Rest::Kept);
 }
 
 void OpenEditSave(const std::string& exe, const std::string& config, const std::string& currentDir, Rest rest) {
@@ -140,7 +140,7 @@ void OpenEditSave(const std::string& exe, const std::string& config, const std::
     BeforeOk before = RecordBeforeOk(config);
     if (edited.nick.size() <= kLongestWritableValue) {
         if (PressOkAndExpectExit(dialog))
-            ExpectFile(config, before, edited, PlatformRoundTrip(edited.nick), rest, true);
+            ExpectFile(config, before, edited, PlatformRoundTrip(edited.nick), rest);
         return;
     }
     ClickWindow(dialog.Control(Ctl::OkButton));
@@ -152,6 +152,6 @@ void OpenEditSave(const std::string& exe, const std::string& config, const std::
         return;
     }
     EXPECT_EQ(dialog.ExitCode(), 0u);
-    // The other keys were written; the prefix keeps its stored text.
-    ExpectFile(config, before, edited, before.nickText, rest, false);
+    // A save is all or nothing: the keys that could be written were not either.
+    EXPECT_EQ(ReadFileBytes(config), before.bytes) << "a failed save changed the file";
 }

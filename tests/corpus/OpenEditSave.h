@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tests/corpus/ProfileView.h"
+#include "tests/support/ProfileView.h"
 #include "tests/support/DialogProcess.h"
 
 // The four settings as the dialog holds them; an index of -1 is a list without a selection.
@@ -54,6 +54,6 @@ enum class Rest {
 };
 
 // All of it for a program file: start it, check, edit, press "Ok", check the file. A prefix too long for the
-// platform's write cannot be saved: then the user is told, closes the dialog, and the stored prefix is kept.
+// platform's write cannot be saved: then the user is told, closes the dialog, and the file stays as it was.
 void OpenEditSave(const std::string& exe, const std::string& config, const std::string& currentDir,
                   Rest rest = Rest::Kept);

@@ -4,8 +4,8 @@
 #include <functional>
 #include <memory>
 
-#include "tests/corpus/DriveLetter.h"
 #include "tests/corpus/OpenEditSave.h"
+#include "tests/support/DriveLetter.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/Paths.h"
 

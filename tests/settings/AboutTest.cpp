@@ -2,83 +2,34 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <string>
 #include <vector>
 
 #include "tests/settings/UserActions.h"
+#include "tests/support/HelpViewer.h"
 #include "tests/support/Input.h"
 #include "tests/support/Paths.h"
 #include "tests/support/Wait.h"
+#include "tests/support/WidePaths.h"
 
 namespace {
 
 const char kFixture[] = "[main]\r\nnum_bots = 5\r\ndebug=1\r\n[bot]\r\nskill=2\r\nnick_prefix=abc\r\n";
-const char kProgId[] = "tolv.tests.ShellRecorder";
 
-// Wine's shell takes the type of .chm from HKLM and does not see one in the user's own classes, so the test's
-// prefix gets its association there, and gets the one it had back afterwards.
 class About : public testing::Test {
 protected:
-    void SetUp() override {
-        HKEY classes = nullptr;
-        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Classes", 0, KEY_ALL_ACCESS, &classes), ERROR_SUCCESS);
-        classes_ = classes;
-        char previous[256] = "";
-        LONG size = sizeof previous;
-        hadType_ = RegQueryValueA(classes_, ".chm", previous, &size) == ERROR_SUCCESS;
-        previousType_ = previous;
-        std::string command = "\"" + WindowsPath(TOLV_SHELL_RECORDER) + "\" \"%1\"";
-        std::string key = std::string(kProgId) + "\\shell\\open\\command";
-        ASSERT_EQ(RegSetValueA(classes_, key.c_str(), REG_SZ, command.c_str(), DWORD(command.size())), ERROR_SUCCESS);
-        ASSERT_EQ(RegSetValueA(classes_, ".chm", REG_SZ, kProgId, DWORD(sizeof kProgId - 1)), ERROR_SUCCESS);
-    }
+    void SetUp() override { ASSERT_TRUE(viewer_.Installed()); }
 
-    void TearDown() override {
-        SetEnvironmentVariableA("TOLV_SHELL_LOG", nullptr);
-        if (!classes_) return;
-        if (hadType_)
-            RegSetValueA(classes_, ".chm", REG_SZ, previousType_.c_str(), DWORD(previousType_.size()));
-        else
-            RegDeleteKeyA(classes_, ".chm");
-        for (const char* key : {"\\shell\\open\\command", "\\shell\\open", "\\shell", ""})
-            RegDeleteKeyA(classes_, (kProgId + std::string(key)).c_str());
-        RegCloseKey(classes_);
-    }
-
-    // What the shell starts inherits this from the program, which inherits it from the test.
-    std::string RecordInto(const GameFolder& game) {
-        std::string log = game.Dir() + "shell.log";
-        SetEnvironmentVariableA("TOLV_SHELL_LOG", log.c_str());
+    std::wstring RecordInto(const GameFolder& game) {
+        std::wstring log = FromUtf8(game.Dir()) + L"shell.log";
+        RecordedHelpViewer::RecordInto(log);
         return log;
     }
 
 private:
-    HKEY classes_ = nullptr;
-    bool hadType_ = false;
-    std::string previousType_;
+    RecordedHelpViewer viewer_;
 };
-
-// One line per start of the recorder: the file it was given and the show command it got.
-std::vector<std::string> Records(const std::string& log) {
-    std::vector<std::string> lines;
-    std::string bytes = ReadFileBytes(log);
-    for (size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
-}
-
-bool RecorderRunning() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    bool running = false;
-    for (BOOL more = Process32First(snapshot, &entry); more && !running; more = Process32Next(snapshot, &entry))
-        running = lstrcmpiA(entry.szExeFile, "shell_recorder.exe") == 0;
-    CloseHandle(snapshot);
-    return running;
-}
 
 // A current directory with a help file of its own, which a path that depends on it would open instead.
 std::string DecoyDirectory() {
@@ -112,7 +63,7 @@ TEST_F(About, EachPressAsksTheShellToOpenTheHelpFileNextToTheProgram) {
     GameFolder game;
     game.WriteConfig(kFixture);
     ASSERT_TRUE(WriteFileBytes(game.PluginDir() + "\\readme.chm", "help"));
-    std::string log = RecordInto(game);
+    std::wstring log = RecordInto(game);
     DialogProcess dialog(game, DecoyDirectory());
     ASSERT_TRUE(dialog.Up());
     State before = StateOf(dialog, game);
@@ -147,7 +98,7 @@ TEST_F(About, EachPressAsksTheShellToOpenTheHelpFileNextToTheProgram) {
 TEST_F(About, WithTheHelpFileMissingNothingIsOpenedAndNoMessageShown) {
     GameFolder game;
     game.WriteConfig(kFixture);
-    std::string log = RecordInto(game);
+    std::wstring log = RecordInto(game);
     DialogProcess dialog(game, DecoyDirectory());
     ASSERT_TRUE(dialog.Up());
     State before = StateOf(dialog, game);

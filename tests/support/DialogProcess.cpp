@@ -1,13 +1,16 @@
-// Finds the dialog by its process and caption, the way a user's eye finds it on the desktop.
+// Finds the dialog by its process, caption and class, the way a user's eye finds it on the desktop: the program's
+// message boxes carry the same caption.
 #include "tests/support/DialogProcess.h"
 
 #include <gtest/gtest.h>
 
+#include "tests/support/ProgramStart.h"
+#include "tests/support/WidePaths.h"
 #include "tests/support/Wait.h"
 
 namespace {
 
-// A visible top-level window of one process whose caption or class is the one asked for.
+// A visible top-level window of one process with the caption and the class asked for (either may be null).
 struct Search {
     DWORD processId;
     const char* caption;
@@ -24,7 +27,8 @@ BOOL CALLBACK FindShownWindow(HWND window, LPARAM lParam) {
     if (search->caption) {
         GetWindowTextA(window, text, sizeof text);
         if (lstrcmpA(text, search->caption) != 0) return TRUE;
-    } else {
+    }
+    if (search->className) {
         GetClassNameA(window, text, sizeof text);
         if (lstrcmpiA(text, search->className) != 0) return TRUE;
     }
@@ -34,32 +38,47 @@ BOOL CALLBACK FindShownWindow(HWND window, LPARAM lParam) {
 
 }  // namespace
 
-DialogProcess::DialogProcess(const GameFolder& game, const std::string& currentDir) {
-    Start(game.Exe(), currentDir.empty() ? game.Dir() : currentDir);
+namespace {
+
+// As the ANSI functions take a path.
+std::wstring FromAnsi(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(size_t(MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), &wide[0], int(wide.size()))));
+    return wide;
 }
 
-DialogProcess::DialogProcess(const std::string& exe, const std::string& currentDir) { Start(exe, currentDir); }
+}  // namespace
 
-void DialogProcess::Start(const std::string& exe, const std::string& currentDir) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::string commandLine = "\"" + exe + "\"";
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        currentDir.empty() ? nullptr : currentDir.c_str(), &startup, &info_)) {
-        ADD_FAILURE() << "cannot start " << exe << ", error " << GetLastError();
-        return;
-    }
-    Search search{info_.dwProcessId, "tolv.bot.setup", nullptr, nullptr};
+DialogProcess::DialogProcess(const GameFolder& game, const std::string& currentDir) {
+    if (Start(FromAnsi(game.Exe()), FromAnsi(currentDir.empty() ? game.Dir() : currentDir))) WaitForDialog();
+}
+
+DialogProcess::DialogProcess(const std::string& exe, const std::string& currentDir) {
+    if (Start(FromAnsi(exe), FromAnsi(currentDir))) WaitForDialog();
+}
+
+DialogProcess::DialogProcess(const std::wstring& exe, const std::wstring& currentDir, Await await) {
+    if (Start(exe, currentDir) && await == Await::Dialog) WaitForDialog();
+}
+
+bool DialogProcess::Start(const std::wstring& exe, const std::wstring& currentDir) {
+    DWORD error = StartProgram(exe, currentDir, &info_);
+    if (error) ADD_FAILURE() << "cannot start " << Utf8(exe) << ", error " << error;
+    return error == 0;
+}
+
+bool DialogProcess::WaitForDialog() {
+    Search search{info_.dwProcessId, "tolv.bot.setup", "tk.Form", nullptr};
     bool shown = WaitUntil([&] {
         EnumWindows(FindShownWindow, LPARAM(&search));
         return search.found != nullptr || !Running();
     });
     form_ = search.found;
     if (!shown || !form_) {
-        ADD_FAILURE() << "the dialog of " << exe << " did not appear";
-        return;
+        ADD_FAILURE() << "the dialog did not appear";
+        return false;
     }
-    WaitIdle();
+    return WaitIdle();
 }
 
 DialogProcess::~DialogProcess() {

@@ -28,10 +28,17 @@ public:
     explicit DialogProcess(const GameFolder& game, const std::string& currentDir = "");
     // Starts any program file the same way.
     explicit DialogProcess(const std::string& exe, const std::string& currentDir = "");
+    // Starts a program file by its Unicode path, of any length, in that current directory; with Await::Nothing it
+    // returns at once, for a program that shows a message before its dialog (then call WaitForDialog).
+    enum class Await { Dialog, Nothing };
+    DialogProcess(const std::wstring& exe, const std::wstring& currentDir, Await await = Await::Dialog);
     DialogProcess(const DialogProcess&) = delete;
     DialogProcess& operator=(const DialogProcess&) = delete;
     // Ends the process if a test left it running.
     ~DialogProcess();
+
+    // Waits until the dialog is visible and the program idle; false (and a failure) when it does not appear.
+    bool WaitForDialog();
 
     bool Up() const { return form_ != nullptr; }
     HWND Form() const { return form_; }
@@ -60,7 +67,7 @@ public:
     HWND ShownWindowOfClass(const char* className) const;
 
 private:
-    void Start(const std::string& exe, const std::string& currentDir);
+    bool Start(const std::wstring& exe, const std::wstring& currentDir);
 
     PROCESS_INFORMATION info_{};
     HWND form_ = nullptr;

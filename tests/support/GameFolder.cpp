@@ -7,10 +7,10 @@
 
 #include "tests/support/Paths.h"
 
-GameFolder::GameFolder(const std::string& name) {
-    std::string root = ScratchDir();
-    CreateDirectoryA(root.c_str(), nullptr);
-    std::string path = root + "\\" + (name.empty() ? CurrentTestName() : name);
+GameFolder::GameFolder(const std::string& name, const std::string& root) {
+    std::string parent = root.empty() ? ScratchDir() : root;
+    CreateDirectoryA(parent.c_str(), nullptr);
+    std::string path = parent + "\\" + (name.empty() ? CurrentTestName() : name);
     RemoveTree(path);
     EXPECT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path;
     dir_ = path + "\\";

@@ -5,8 +5,9 @@
 
 class GameFolder {
 public:
-    // <scratch>\<name>\ with the program copied in and an empty basezul\tolv.bot; a name of "" uses the test's.
-    explicit GameFolder(const std::string& name = "");
+    // <root>\<name>\ with the program copied in and an empty basezul\tolv.bot; a name of "" uses the test's.
+    // The root is the scratch folder unless given, without a final backslash ("Q:" for a drive's root).
+    explicit GameFolder(const std::string& name = "", const std::string& root = "");
 
     // Ends with a backslash.
     const std::string& Dir() const { return dir_; }

@@ -1,23 +1,15 @@
 # shellcheck shell=bash
-# Sourced (bash). A private X display for Wine runs and the location of the project's Wine prefix.
+# Sourced (bash). A private X display for Wine runs.
 #
 #   start_display  When DISPLAY is empty: starts Xvfb (1024x768x24) on a free display, exports
 #                  DISPLAY and sets TOLV_XVFB_PID. When DISPLAY is set: does nothing.
 #   stop_display   Stops the Wine processes of the project's prefix, then the Xvfb that
 #                  start_display started, and unsets DISPLAY. Does nothing if it started none.
 #                  Install it as a trap right after start_display: trap stop_display EXIT
-#   tolv_wineprefix  Prints the prefix: $TOLV_WINEPREFIX, else <repo>/build/wineprefix (wineprefix64 for a 64-bit
-#                  Wine, see arch.sh).
+# Also brings in prefix.sh (tolv_wineprefix) and arch.sh (tolv_arch).
 
-_tolv_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-# shellcheck source=arch.sh
-. "$_tolv_repo/tools/lib/arch.sh"
-
-tolv_wineprefix() {
-  local suffix=''
-  [ "$(tolv_arch)" = win32 ] || suffix=64
-  printf '%s\n' "${TOLV_WINEPREFIX:-$_tolv_repo/build/wineprefix$suffix}"
-}
+# shellcheck source=prefix.sh
+. "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/prefix.sh"
 
 # For use in a subshell before exec: a long-lived child that inherits a lock descriptor holds
 # the lock for its whole life, and one that inherits a caller's pipe keeps the reader waiting.

@@ -1,5 +1,5 @@
 // Reads a whole file only through the platform's own functions, so the checks see what the plug-in sees.
-#include "tests/corpus/ProfileView.h"
+#include "tests/support/ProfileView.h"
 
 #include <windows.h>
 

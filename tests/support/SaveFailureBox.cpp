@@ -1,5 +1,5 @@
 // Looks for the box among the program's own top-level windows, the way the user sees it pop up over the dialog.
-#include "tests/corpus/SaveFailureBox.h"
+#include "tests/support/SaveFailureBox.h"
 
 #include <gtest/gtest.h>
 
