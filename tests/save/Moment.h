@@ -25,23 +25,38 @@ private:
 };
 
 // Runs the action once, that many milliseconds from now, on a thread of the system's timer queue, while this thread
-// goes on (starting a program, waiting for one). The destructor waits until the action has run or been cancelled.
+// goes on (starting a program, waiting for one). The destructor waits until the action has run: a click that never
+// came would leave its dialog waiting for ever.
 class OneShot {
 public:
-    OneShot(DWORD ms, std::function<void()> action) : action_(std::make_unique<std::function<void()>>(action)) {
-        CreateTimerQueueTimer(&timer_, nullptr, Run, action_.get(), ms, 0, WT_EXECUTEONLYONCE);
+    OneShot(DWORD ms, std::function<void()> action)
+        : due_(ms), shot_(std::make_unique<Shot>(Shot{std::move(action), CreateEventA(nullptr, TRUE, FALSE, nullptr)})) {
+        CreateTimerQueueTimer(&timer_, nullptr, Run, shot_.get(), ms, 0, WT_EXECUTEONLYONCE);
     }
     OneShot(const OneShot&) = delete;
     OneShot& operator=(const OneShot&) = delete;
     ~OneShot() {
-        if (timer_) DeleteTimerQueueTimer(nullptr, timer_, INVALID_HANDLE_VALUE);
+        if (timer_) {
+            WaitForSingleObject(shot_->ran, due_ + 20000);
+            DeleteTimerQueueTimer(nullptr, timer_, INVALID_HANDLE_VALUE);
+        }
+        CloseHandle(shot_->ran);
     }
 
     bool Set() const { return timer_ != nullptr; }
 
 private:
-    static VOID CALLBACK Run(PVOID action, BOOLEAN) { (*static_cast<std::function<void()>*>(action))(); }
+    struct Shot {
+        std::function<void()> action;
+        HANDLE ran;
+    };
+    static VOID CALLBACK Run(PVOID shot, BOOLEAN) {
+        auto* self = static_cast<Shot*>(shot);
+        self->action();
+        SetEvent(self->ran);
+    }
 
-    std::unique_ptr<std::function<void()>> action_;
+    DWORD due_;
+    std::unique_ptr<Shot> shot_;
     HANDLE timer_ = nullptr;
 };
