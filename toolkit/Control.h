@@ -34,9 +34,10 @@ public:
 
     // Hands a new control to its parent, which destroys it with itself.
     template <class T>
-    static T* Adopt(Control* parent, std::unique_ptr<T> child) {
+    static T* Adopt(Control* parent, std::unique_ptr<T>&& child) {
         T* adopted = child.get();
-        parent->children_.push_back(std::move(child));
+        // As a Control*, so that one instantiation of the vector's growth serves every kind of control.
+        parent->children_.emplace_back(static_cast<Control*>(child.release()));
         return adopted;
     }
 
