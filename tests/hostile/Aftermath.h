@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "tests/support/DialogProcess.h"
 #include "tests/support/GameFolder.h"
@@ -31,4 +32,15 @@ extern const char kSettingsFile[];
 
 // The WM_CTLCOLOR* requests, each of which a window may get for a child.
 extern const UINT kColourRequests[7];
+// Combo box and button messages whose parameters are numbers, never pointers.
+extern const UINT kComboMessages[8];
+extern const UINT kButtonMessages[5];
 const char* MessageName(UINT message);
+
+// A window of the dialog, and the name a failure gives it.
+struct Named {
+    std::string name;
+    HWND window;
+};
+// The form, the panel and every control, in the order the dialog creates them.
+std::vector<Named> DialogWindows(const DialogProcess& dialog);
