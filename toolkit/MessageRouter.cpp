@@ -9,6 +9,11 @@ namespace tk {
 // those on our windows, but not a window's procedure. A window a message names is only looked for among our own.
 LRESULT CALLBACK RouteMessage(Control* target, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCCREATE:
+    case WM_CREATE:
+        // Ours is installed once the window exists, so these come from elsewhere: a class that took them would
+        // build its state afresh from a structure that is not the window's.
+        return 0;
     case WM_COMMAND:
         if (Control* sender = target->Child(HWND(lParam))) {
             sender->OnCommand(HIWORD(wParam));

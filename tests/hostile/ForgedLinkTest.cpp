@@ -45,7 +45,45 @@ const WORD kCodes[] = {BN_CLICKED, BN_DOUBLECLICKED, CBN_DROPDOWN, CBN_SELCHANGE
     return ::testing::AssertionFailure() << "the " << to.name << " did not handle what it was handed: " << Fate(dialog);
 }
 
+// What a user sees of every window: text, list, selection and check.
+std::string Appearance(const std::vector<Named>& windows) {
+    std::string seen;
+    for (const Named& window : windows) {
+        seen += window.name + ": '" + DialogProcess::Text(window.window) + "' [";
+        for (const std::string& item : DialogProcess::Items(window.window)) seen += item + ",";
+        seen += "] at " + std::to_string(DialogProcess::CurrentIndex(window.window)) +
+                (DialogProcess::Checked(window.window) ? " checked\n" : "\n");
+    }
+    return seen;
+}
+
 }  // namespace
+
+TEST(ForgedLink, ACreationMessageFromAnotherProcessRemakesNoWindow) {
+    GameFolder game(CurrentTestName());
+    game.WriteConfig(kSettingsFile);
+    const auto before = PluginFiles(game);
+    DialogProcess dialog(game);
+    ASSERT_TRUE(dialog.Up());
+    const std::vector<Named> windows = DialogWindows(dialog);
+    const std::string seen = Appearance(windows);
+
+    // A window class builds its state at these messages. Under Wine one sent from another process reaches the window
+    // (posting it is refused), and a class that takes it starts afresh: the combo boxes came back empty, and every
+    // window's text was set from memory that was not the sender's string (seen here).
+    CREATESTRUCTA creation{};
+    creation.lpCreateParams = reinterpret_cast<void*>(LONG_PTR(0x41414141));
+    creation.style = WS_CHILD | WS_VISIBLE;
+    creation.cx = creation.cy = 10;
+    creation.lpszName = "remade";
+    for (const Named& window : windows)
+        for (UINT message : {WM_NCCREATE, WM_CREATE})
+            ASSERT_TRUE(Deliver(dialog, window.window, message, 0, LPARAM(&creation)))
+                << MessageName(message) << " to the " << window.name << ": " << Fate(dialog);
+    EXPECT_EQ(Appearance(windows), seen);
+    EXPECT_EQ(PluginFiles(game), before) << "the dialog wrote though its Ok was not clicked";
+    ExpectOkStillSaves(dialog, game);
+}
 
 TEST(ForgedLink, RewrittenUserDataAndPropertiesOnTheDialogsWindowsLeadNowhere) {
     GameFolder game(CurrentTestName());
