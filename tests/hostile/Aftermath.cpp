@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "tests/support/Input.h"
 #include "tests/support/Paths.h"
 #include "tests/support/Wait.h"
@@ -20,6 +23,7 @@ const char* MessageName(UINT message) {
     switch (message) {
     case WM_NCCREATE: return "WM_NCCREATE";
     case WM_CREATE: return "WM_CREATE";
+    case WM_GETMINMAXINFO: return "WM_GETMINMAXINFO";
     case WM_COMMAND: return "WM_COMMAND";
     case WM_SETTEXT: return "WM_SETTEXT";
     case WM_CTLCOLORMSGBOX: return "WM_CTLCOLORMSGBOX";
@@ -55,12 +59,12 @@ std::vector<Named> DialogWindows(const DialogProcess& dialog) {
     return windows;
 }
 
+const UINT kPointingMessages[4] = {WM_SETTEXT, WM_NCCREATE, WM_CREATE, WM_GETMINMAXINFO};
+
 bool Hand(HWND to, UINT message, WPARAM wParam, LPARAM lParam) {
     // Posted where it can be: under Wine a message sent from another process is handled inside a guard that
-    // swallows a crash, and WM_CTLCOLOR* are not sent across processes at all (both seen here). WM_SETTEXT
-    // points at its text and the creation messages at a CREATESTRUCT, which only a sent message carries across
-    // (Wine copies the structure and its strings from the sender, and refuses to post them).
-    if (message != WM_SETTEXT && message != WM_NCCREATE && message != WM_CREATE)
+    // swallows a crash, and WM_CTLCOLOR* are not sent across processes at all (both seen here).
+    if (std::find(std::begin(kPointingMessages), std::end(kPointingMessages), message) == std::end(kPointingMessages))
         return PostMessageA(to, message, wParam, lParam) != 0;
     DWORD_PTR result = 0;
     return SendMessageTimeoutA(to, message, wParam, lParam, SMTO_NORMAL, kPatience, &result) != 0;

@@ -32,6 +32,9 @@ extern const char kSettingsFile[];
 
 // The WM_CTLCOLOR* requests, each of which a window may get for a child.
 extern const UINT kColourRequests[7];
+// Messages whose lParam points at data: only a sent one carries it across, as a copy made in the receiving process,
+// and the system refuses to post them.
+extern const UINT kPointingMessages[4];
 // Combo box and button messages whose parameters are numbers, never pointers.
 extern const UINT kComboMessages[8];
 extern const UINT kButtonMessages[5];

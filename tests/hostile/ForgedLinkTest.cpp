@@ -37,6 +37,8 @@ const WORD kCodes[] = {BN_CLICKED, BN_DOUBLECLICKED, CBN_DROPDOWN, CBN_SELCHANGE
     creation.lpszName = "forged";
     for (UINT message : {WM_NCCREATE, WM_CREATE}) handed &= Hand(to.window, message, 0, LPARAM(&creation));
     handed &= Hand(to.window, WM_SETTEXT, 0, LPARAM("forged"));
+    MINMAXINFO sizes{};
+    handed &= Hand(to.window, WM_GETMINMAXINFO, 0, LPARAM(&sizes));
     const bool clickActs = to.window == dialog.Control(Ctl::OkButton) || to.window == dialog.Control(Ctl::AboutButton);
     for (UINT message : kButtonMessages)
         if (message != BM_CLICK || !clickActs) handed &= Hand(to.window, message, WPARAM(value), value);
@@ -94,11 +96,17 @@ TEST(ForgedLink, RewrittenUserDataAndPropertiesOnTheDialogsWindowsLeadNowhere) {
     const std::vector<Named> windows = DialogWindows(dialog);
 
     // What the dialog relies on: no other process can change a window's procedure (Windows and Wine refuse it),
-    // while the user data and properties are written across processes (checked by CarryValue below).
+    // while the user data and properties are written across processes (checked by CarryValue below); nor can it
+    // post a message whose pointer the dialog reads (the form's WM_GETMINMAXINFO).
     for (const Named& window : windows) {
         SetLastError(0);
         ASSERT_EQ(SetWindowLongPtrA(window.window, GWLP_WNDPROC, LONG_PTR(0x41414141)), 0) << window.name;
         ASSERT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED)) << window.name;
+        for (UINT message : kPointingMessages) {
+            SetLastError(0);
+            ASSERT_FALSE(PostMessageA(window.window, message, 0, LPARAM(0x41414141))) << MessageName(message);
+            ASSERT_EQ(GetLastError(), DWORD(ERROR_MESSAGE_SYNC_ONLY)) << MessageName(message);
+        }
     }
     ASSERT_TRUE(Settle(dialog)) << Fate(dialog);
 
