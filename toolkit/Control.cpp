@@ -15,10 +15,10 @@ Control::Control(Control* parent, const Kind& kind, const char* text)
     // Created hidden: nothing shows before the message loop's first show.
     DWORD style = kind.style & ~WS_VISIBLE;
     HWND parentWindow = parent ? parent->window_ : nullptr;
-    HWND window = CreateWindowExA(kind.exStyle, kind.className, text, style, 0, 0, kind.width, kind.height,
-                                  parentWindow, nullptr, GetModuleHandleA(nullptr), this);
-    // A form's window attached itself at WM_NCCREATE; a standard control is taken over once it exists.
-    if (!window_) Attach(window, WNDPROC(SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(&RouteMessage))));
+    window_ = CreateWindowExA(kind.exStyle, kind.className, text, style, 0, 0, kind.width, kind.height, parentWindow,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    // Every window, the form's too, is taken over once it exists; until then its class's procedure has it alone.
+    classProc_ = WNDPROC(SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(thunk_.Procedure())));
     font_.Attach(window_);
     if (form_ && (style & WS_TABSTOP) && !form_->CurrentControl()) form_->SetCurrentControl(this);
 }
@@ -30,27 +30,10 @@ Control::~Control() {
     if (window_) DestroyWindow(window_);
 }
 
-Control* Control::Of(HWND window) {
-    return reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
-Control* Control::AttachCreated(HWND window, LPARAM creation) {
-    auto* control = static_cast<Control*>(reinterpret_cast<const CREATESTRUCTA*>(creation)->lpCreateParams);
-    control->Attach(window, DefWindowProcA);
-    return control;
-}
-
-void Control::Attach(HWND window, WNDPROC classProc) {
-    window_ = window;
-    classProc_ = classProc;
-    SetWindowLongPtrA(window, GWLP_USERDATA, LONG_PTR(this));
-}
-
 void Control::Detach() {
     // The class's procedure goes back only while ours is the one installed: one installed after ours stays.
-    if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == LONG_PTR(&RouteMessage))
+    if (GetWindowLongPtrA(window_, GWLP_WNDPROC) == LONG_PTR(thunk_.Procedure()))
         SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(classProc_));
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
     window_ = nullptr;
 }
 

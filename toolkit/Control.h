@@ -12,6 +12,7 @@
 #include "toolkit/Font.h"
 #include "toolkit/MessageRouter.h"
 #include "toolkit/Object.h"
+#include "toolkit/Thunk.h"
 
 namespace tk {
 
@@ -34,9 +35,10 @@ public:
 
     // Hands a new control to its parent, which destroys it with itself.
     template <class T>
-    static T* Adopt(Control* parent, std::unique_ptr<T> child) {
+    static T* Adopt(Control* parent, std::unique_ptr<T>&& child) {
         T* adopted = child.get();
-        parent->children_.push_back(std::move(child));
+        // As a Control*, so that one instantiation of the vector's growth serves every kind of control.
+        parent->children_.emplace_back(static_cast<Control*>(child.release()));
         return adopted;
     }
 
@@ -73,23 +75,20 @@ protected:
     void DestroyChildren();
 
 private:
-    // A form roots its own tree; the router finds the objects.
+    // A form roots its own tree; the router hands notifications to the children.
     friend class Form;
-    friend LRESULT CALLBACK RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK RouteMessage(Control* target, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // The object attached to a window the router runs on (every such window is one of ours), or null.
-    static Control* Of(HWND window);
-    // A form's object, handed to its window's creation.
-    static Control* AttachCreated(HWND window, LPARAM creation);
     // The child control whose window a message names, or null for any window that is not one of them.
     Control* Child(HWND window) const;
-    void Attach(HWND window, WNDPROC classProc);
     void Detach();
 
     Control* parent_;
     Form* form_;
     HWND window_ = nullptr;
     WNDPROC classProc_ = nullptr;
+    // The window's procedure, and with it the only link from the window to this object.
+    Thunk thunk_{this, &RouteMessage};
     std::vector<std::unique_ptr<Control>> children_;
     Color color_;
     Color textColor_;

@@ -1,8 +1,6 @@
 // The form's own messages; its controls' messages are routed to them.
 #include "toolkit/Form.h"
 
-#include "toolkit/MessageRouter.h"
-
 namespace tk {
 
 Form* MainWindow = nullptr;
@@ -15,8 +13,9 @@ const char* RegisteredFormClass() {
     WNDCLASSA windowClass{};
     if (!GetClassInfoA(GetModuleHandleA(nullptr), kFormClass, &windowClass)) {
         windowClass.style = CS_DBLCLKS;
-        // Routed from the window's creation on: the object comes with the creation parameters.
-        windowClass.lpfnWndProc = RouteMessage;
+        // The form's object takes its window over once it exists, as every control's does: the toolkit reads nothing
+        // of a creation message, which another process can send with parameters of its choosing.
+        windowClass.lpfnWndProc = DefWindowProcA;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         // The program carries no such icon, so Windows shows its default one.
         windowClass.hIcon = LoadIconA(windowClass.hInstance, "MAINICON");

@@ -5,13 +5,15 @@
 
 namespace tk {
 
-LRESULT CALLBACK RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Control* target = Control::Of(window);
-    // A form's window runs this from its creation on; its object comes with WM_NCCREATE.
-    if (!target && message == WM_NCCREATE) target = Control::AttachCreated(window, lParam);
-    if (!target) return DefWindowProcA(window, message, wParam, lParam);
-
+// The target comes from the window's procedure, not from its user data or a property: another process can rewrite
+// those on our windows, but not a window's procedure. A window a message names is only looked for among our own.
+LRESULT CALLBACK RouteMessage(Control* target, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCCREATE:
+    case WM_CREATE:
+        // Ours is installed once the window exists, so these come from elsewhere: a class that took them would
+        // build its state afresh from a structure that is not the window's.
+        return 0;
     case WM_COMMAND:
         if (Control* sender = target->Child(HWND(lParam))) {
             sender->OnCommand(HIWORD(wParam));

@@ -5,6 +5,9 @@
 
 namespace tk {
 
-LRESULT CALLBACK RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+class Control;
+
+// Reached only through a control's own window procedure (toolkit/Thunk.h), which puts the control in the window's place.
+LRESULT CALLBACK RouteMessage(Control* target, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace tk

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "tests/support/Paths.h"
 #include "tests/support/UserActions.h"
 #include "tests/support/Wait.h"
@@ -12,8 +15,15 @@ const char kSettingsFile[] = "[main]\r\nnum_bots=3\r\ndebug=1\r\n[bot]\r\nskill=
 const UINT kColourRequests[7] = {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT,      WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
                                  WM_CTLCOLORDLG,    WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC};
 
+const UINT kComboMessages[8] = {CB_SETCURSEL,       CB_GETCURSEL,       CB_GETCOUNT,     CB_SHOWDROPDOWN,
+                                 CB_GETDROPPEDSTATE, CB_SETDROPPEDWIDTH, CB_DELETESTRING, CB_SETEXTENDEDUI};
+const UINT kButtonMessages[5] = {BM_GETCHECK, BM_SETCHECK, BM_GETSTATE, BM_SETSTATE, BM_CLICK};
+
 const char* MessageName(UINT message) {
     switch (message) {
+    case WM_NCCREATE: return "WM_NCCREATE";
+    case WM_CREATE: return "WM_CREATE";
+    case WM_GETMINMAXINFO: return "WM_GETMINMAXINFO";
     case WM_COMMAND: return "WM_COMMAND";
     case WM_SETTEXT: return "WM_SETTEXT";
     case WM_CTLCOLORMSGBOX: return "WM_CTLCOLORMSGBOX";
@@ -40,11 +50,22 @@ const char* MessageName(UINT message) {
     return "message";
 }
 
+std::vector<Named> DialogWindows(const DialogProcess& dialog) {
+    const char* const names[] = {"NickPrefixLabel", "BotCountLabel",  "SkillLabel",
+                                 "AboutButton",     "OkButton",       "BotCountCombo",
+                                 "SkillCombo",      "NickPrefixEdit", "DebugCheck"};
+    std::vector<Named> windows{{"form", dialog.Form()}, {"panel", dialog.Panel()}};
+    for (size_t i = 0; i < std::size(names); ++i) windows.push_back({names[i], dialog.Control(Ctl(i))});
+    return windows;
+}
+
+const UINT kPointingMessages[4] = {WM_SETTEXT, WM_NCCREATE, WM_CREATE, WM_GETMINMAXINFO};
+
 bool Hand(HWND to, UINT message, WPARAM wParam, LPARAM lParam) {
     // Posted where it can be: under Wine a message sent from another process is handled inside a guard that
-    // swallows a crash, and WM_CTLCOLOR* are not sent across processes at all (both seen here). WM_SETTEXT
-    // points at its text, which only a sent message carries across.
-    if (message != WM_SETTEXT) return PostMessageA(to, message, wParam, lParam) != 0;
+    // swallows a crash, and WM_CTLCOLOR* are not sent across processes at all (both seen here).
+    if (std::find(std::begin(kPointingMessages), std::end(kPointingMessages), message) == std::end(kPointingMessages))
+        return PostMessageA(to, message, wParam, lParam) != 0;
     DWORD_PTR result = 0;
     return SendMessageTimeoutA(to, message, wParam, lParam, SMTO_NORMAL, kPatience, &result) != 0;
 }

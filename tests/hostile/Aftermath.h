@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/DialogProcess.h"
 #include "tests/support/GameFolder.h"
@@ -27,4 +28,18 @@ extern const char kSettingsFile[];
 
 // The WM_CTLCOLOR* requests, each of which a window may get for a child.
 extern const UINT kColourRequests[7];
+// Messages whose lParam points at data: only a sent one carries it across, as a copy made in the receiving process,
+// and the system refuses to post them.
+extern const UINT kPointingMessages[4];
+// Combo box and button messages whose parameters are numbers, never pointers.
+extern const UINT kComboMessages[8];
+extern const UINT kButtonMessages[5];
 const char* MessageName(UINT message);
+
+// A window of the dialog, and the name a failure gives it.
+struct Named {
+    std::string name;
+    HWND window;
+};
+// The form, the panel and every control, in the order the dialog creates them.
+std::vector<Named> DialogWindows(const DialogProcess& dialog);

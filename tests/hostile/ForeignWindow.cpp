@@ -1,4 +1,4 @@
-// The test's own window class, registered once; what the window does is DefWindowProc's business.
+// The test's own window class, registered once, and the writing of what the toolkit might keep on a window.
 #include "tests/hostile/ForeignWindow.h"
 
 namespace {
@@ -22,11 +22,16 @@ ForeignWindow::ForeignWindow(LONG_PTR value, HWND parent)
     // No parent notification: the dialog's panel is told nothing of this window's coming and going.
     : window_(CreateWindowExA(WS_EX_NOPARENTNOTIFY, RegisteredClass(), "Ok", parent ? WS_CHILD : WS_POPUP, 0, 0, 64,
                               22, parent, nullptr, GetModuleHandleA(nullptr), nullptr)) {
-    SetPropA(window_, "tk.Control", HANDLE(value));
-    SetWindowLongPtrA(window_, GWLP_USERDATA, value);
+    CarryValue(window_, value);
 }
 
 ForeignWindow::~ForeignWindow() { DestroyWindow(window_); }
+
+bool CarryValue(HWND window, LONG_PTR value) {
+    SetPropA(window, "tk.Control", HANDLE(value));
+    SetWindowLongPtrA(window, GWLP_USERDATA, value);
+    return GetPropA(window, "tk.Control") == HANDLE(value) && GetWindowLongPtrA(window, GWLP_USERDATA) == value;
+}
 
 LONG_PTR DataKeptOn(HWND window) {
     LONG_PTR kept = LONG_PTR(GetPropA(window, "tk.Control"));

@@ -18,6 +18,10 @@ private:
     HWND window_;
 };
 
+// Puts the value wherever the toolkit might keep its object, on any window: another process can write the
+// "tk.Control" property and the user data of the dialog's own windows too. False when the window did not take it.
+bool CarryValue(HWND window, LONG_PTR value);
+
 // What the program keeps on a window of its own, wherever it keeps it; on a window of the test's it names the
 // program's own object for that window.
 LONG_PTR DataKeptOn(HWND window);

@@ -1,5 +1,5 @@
-// A seeded burst of messages with random parameters from another process. The seed is printed with every
-// failure; TOLV_HOSTILE_SEED set to it replays the run.
+// A seeded burst of messages with random parameters from another process, which now and then also rewrites what a
+// window of the dialog carries. The seed is printed with every failure; TOLV_HOSTILE_SEED set to it replays the run.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -31,26 +31,19 @@ unsigned SeedOfRun() {
     return GetTickCount() ^ (GetCurrentProcessId() << 16);
 }
 
-struct Named {
-    std::string name;
-    HWND window;
-};
-
-// One message of the burst and the window it goes to.
+// One message of the burst and the window it goes to; or, with rewrite, lParam written where the toolkit might keep
+// its object on that window.
 struct Shot {
     const Named* to;
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
+    bool rewrite = false;
 };
 
 // Codes the dialog's controls send, and their lists'; the rest of the codes are drawn at random.
 const WORD kCodes[] = {BN_CLICKED,   BN_DOUBLECLICKED, CBN_SELCHANGE, CBN_DROPDOWN, CBN_CLOSEUP,
                        LBN_SELCHANGE, LBN_DBLCLK,      EN_CHANGE,     EN_KILLFOCUS};
-// Combo box and button messages whose parameters are numbers, never pointers.
-const UINT kComboMessages[] = {CB_SETCURSEL,       CB_GETCURSEL,       CB_GETCOUNT,     CB_SHOWDROPDOWN,
-                               CB_GETDROPPEDSTATE, CB_SETDROPPEDWIDTH, CB_DELETESTRING, CB_SETEXTENDEDUI};
-const UINT kButtonMessages[] = {BM_GETCHECK, BM_SETCHECK, BM_GETSTATE, BM_SETSTATE, BM_CLICK};
 
 class Burst {
 public:
@@ -91,7 +84,7 @@ private:
 
     Shot Draw(std::string* text) {
         Shot shot{&receivers_[Below(unsigned(receivers_.size()))], 0, 0, 0};
-        unsigned kind = Below(20);
+        unsigned kind = Below(22);
         if (kind < 7) {
             WORD code = Below(2) ? kCodes[Below(std::size(kCodes))] : WORD(random_());
             shot.message = WM_COMMAND;
@@ -112,10 +105,18 @@ private:
             shot.message = kComboMessages[Below(std::size(kComboMessages))];
             shot.wParam = Below(2) ? WPARAM(int(Below(14)) - 2) : WPARAM(AnyNumber());
             shot.lParam = AnyNumber();
-        } else {
+        } else if (kind < 20) {
             shot.message = kButtonMessages[Below(std::size(kButtonMessages))];
             shot.wParam = Below(2) ? Below(4) : WPARAM(AnyNumber());
             shot.lParam = AnyNumber();
+        } else {
+            // Zero, any number, or what is kept on another window, the dialog's or not.
+            shot.rewrite = true;
+            switch (Below(3)) {
+            case 0: shot.lParam = 0; break;
+            case 1: shot.lParam = AnyNumber(); break;
+            default: shot.lParam = DataKeptOn(handles_[Below(unsigned(handles_.size()))]);
+            }
         }
         return shot;
     }
@@ -135,18 +136,13 @@ private:
 
 std::string Describe(const Shot& shot) {
     std::ostringstream out;
+    if (shot.rewrite) {
+        out << "user data and property 0x" << std::hex << shot.lParam << " written on the " << shot.to->name;
+        return out.str();
+    }
     out << MessageName(shot.message) << " (0x" << std::hex << shot.message << ") wParam 0x" << shot.wParam
         << " lParam 0x" << shot.lParam << " to the " << shot.to->name;
     return out.str();
-}
-
-std::vector<Named> DialogWindows(const DialogProcess& dialog) {
-    const char* const names[] = {"NickPrefixLabel", "BotCountLabel",  "SkillLabel",
-                                 "AboutButton",     "OkButton",       "BotCountCombo",
-                                 "SkillCombo",      "NickPrefixEdit", "DebugCheck"};
-    std::vector<Named> windows{{"form", dialog.Form()}, {"panel", dialog.Panel()}};
-    for (size_t i = 0; i < std::size(names); ++i) windows.push_back({names[i], dialog.Control(Ctl(i))});
-    return windows;
 }
 
 // The lists of the combo boxes, opened or not: windows of the dialog's process that are no controls of the dialog.
@@ -182,7 +178,8 @@ TEST(MessageBurst, RandomMessagesFromAnotherProcessNeitherCrashNorHangNorWrite) 
             for (int n = 0; n < kMessages; ++n) {
                 Shot shot = burst.Next(&text);
                 batch += "\n  message " + std::to_string(n) + ": " + Describe(shot);
-                bool handed = Hand(shot.to->window, shot.message, shot.wParam, shot.lParam);
+                bool handed = shot.rewrite ? CarryValue(shot.to->window, shot.lParam)
+                                           : Hand(shot.to->window, shot.message, shot.wParam, shot.lParam);
                 if (handed && (n + 1) % kBatch && n + 1 < kMessages) continue;
                 ASSERT_TRUE(handed && Settle(dialog)) << "not handled:" << batch << "\n" << Fate(dialog);
                 batch.clear();
