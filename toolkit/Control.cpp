@@ -15,10 +15,10 @@ Control::Control(Control* parent, const Kind& kind, const char* text)
     // Created hidden: nothing shows before the message loop's first show.
     DWORD style = kind.style & ~WS_VISIBLE;
     HWND parentWindow = parent ? parent->window_ : nullptr;
-    window_ = CreateWindowExA(kind.exStyle, kind.className, text, style, 0, 0, kind.width, kind.height, parentWindow,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
-    // Every window, the form's too, is taken over once it exists; until then its class's procedure has it alone.
-    classProc_ = WNDPROC(SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(thunk_.Procedure())));
+    HWND window = CreateWindowExA(kind.exStyle, kind.className, text, style, 0, 0, kind.width, kind.height,
+                                  parentWindow, nullptr, GetModuleHandleA(nullptr), this);
+    // A form's window was taken over at WM_NCCREATE; a standard control's is once it exists.
+    if (!window_) TakeOver(window, WNDPROC(GetWindowLongPtrA(window, GWLP_WNDPROC)));
     font_.Attach(window_);
     if (form_ && (style & WS_TABSTOP) && !form_->CurrentControl()) form_->SetCurrentControl(this);
 }
@@ -28,6 +28,12 @@ Control::~Control() {
     if (parent_ && form_ && form_->CurrentControl() == this) form_->SetCurrentControl(nullptr);
     // The window goes while this object still answers for it; its last message detaches it.
     if (window_) DestroyWindow(window_);
+}
+
+void Control::TakeOver(HWND window, WNDPROC classProc) {
+    window_ = window;
+    classProc_ = classProc;
+    SetWindowLongPtrA(window, GWLP_WNDPROC, LONG_PTR(thunk_.Procedure()));
 }
 
 void Control::Detach() {

@@ -78,9 +78,12 @@ private:
     // A form roots its own tree; the router hands notifications to the children.
     friend class Form;
     friend LRESULT CALLBACK RouteMessage(Control* target, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK RouteCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     // The child control whose window a message names, or null for any window that is not one of them.
     Control* Child(HWND window) const;
+    // Puts this object's procedure in the window's place; the class's one handles what this object does not.
+    void TakeOver(HWND window, WNDPROC classProc);
     void Detach();
 
     Control* parent_;

@@ -1,6 +1,8 @@
 // The form's own messages; its controls' messages are routed to them.
 #include "toolkit/Form.h"
 
+#include "toolkit/MessageRouter.h"
+
 namespace tk {
 
 Form* MainWindow = nullptr;
@@ -13,9 +15,7 @@ const char* RegisteredFormClass() {
     WNDCLASSA windowClass{};
     if (!GetClassInfoA(GetModuleHandleA(nullptr), kFormClass, &windowClass)) {
         windowClass.style = CS_DBLCLKS;
-        // The form's object takes its window over once it exists, as every control's does: the toolkit reads nothing
-        // of a creation message, which another process can send with parameters of its choosing.
-        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.lpfnWndProc = RouteCreation;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         // The program carries no such icon, so Windows shows its default one.
         windowClass.hIcon = LoadIconA(windowClass.hInstance, "MAINICON");

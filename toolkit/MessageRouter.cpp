@@ -11,9 +11,10 @@ LRESULT CALLBACK RouteMessage(Control* target, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_NCCREATE:
     case WM_CREATE:
-        // Ours is installed once the window exists, so these come from elsewhere: a class that took them would
-        // build its state afresh from a structure that is not the window's.
-        return 0;
+        // Only a creation this thread makes: another process can send these with parameters of its choosing, and a
+        // class that took them would build its state afresh from a structure that is not the window's.
+        if (InSendMessage()) return 0;
+        break;
     case WM_COMMAND:
         if (Control* sender = target->Child(HWND(lParam))) {
             sender->OnCommand(HIWORD(wParam));
@@ -32,6 +33,17 @@ LRESULT CALLBACK RouteMessage(Control* target, UINT message, WPARAM wParam, LPAR
     }
     // Everything else, and a notification or colour request naming a window that is no child of ours.
     return target->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT CALLBACK RouteCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // This thread's own CreateWindowEx names the object. Another thread's WM_NCCREATE is not taken: it would name an
+    // object of the sender's choosing (one cannot be posted).
+    if (message == WM_NCCREATE && !InSendMessage()) {
+        auto* target = static_cast<Control*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        target->TakeOver(window, DefWindowProcA);
+        return target->HandleMessage(message, wParam, lParam);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace tk

@@ -5,6 +5,8 @@
 #include "toolkit/Form.h"
 #include "toolkit/Panel.h"
 
+#include <vector>
+
 namespace {
 
 class ClickCounter : public tk::Object {
@@ -45,5 +47,47 @@ TEST(Routing, AClickReachesTheButtonOnlyFromItsOwnParentAndNamingItsOwnWindow) {
         EXPECT_EQ(counter.clicks, row.clicks) << row.name;
     }
     DestroyWindow(stranger);
+    delete form;
+}
+
+namespace {
+
+// What a form's window was sent during its creation, and whose procedure was to take each message.
+struct CreationLog {
+    std::vector<UINT> messages;
+    std::vector<LONG_PTR> procedures;
+};
+CreationLog* creationLog = nullptr;
+
+LRESULT CALLBACK LogFormMessage(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    char className[16] = "";
+    GetClassNameA(sent->hwnd, className, sizeof className);
+    if (code == HC_ACTION && creationLog && lstrcmpA(className, "tk.Form") == 0) {
+        creationLog->messages.push_back(sent->message);
+        creationLog->procedures.push_back(GetWindowLongPtrA(sent->hwnd, GWLP_WNDPROC));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+TEST(Routing, AFormTakesEveryMessageAfterItsWindowsCreationBegins) {
+    CreationLog log;
+    creationLog = &log;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, LogFormMessage, nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(hook);
+    tk::Form* form = tk::NewForm(nullptr, "creation");
+    UnhookWindowsHookEx(hook);
+    creationLog = nullptr;
+
+    LONG_PTR classProcedure = GetClassLongPtrA(form->Handle(), GCLP_WNDPROC);
+    LONG_PTR formProcedure = GetWindowLongPtrA(form->Handle(), GWLP_WNDPROC);
+    EXPECT_NE(formProcedure, classProcedure);
+    size_t created = 0;
+    while (created < log.messages.size() && log.messages[created] != WM_NCCREATE) ++created;
+    ASSERT_LT(created + 1, log.messages.size()) << "no message after WM_NCCREATE";
+    for (size_t i = created + 1; i < log.messages.size(); ++i)
+        EXPECT_EQ(log.procedures[i], formProcedure) << "message 0x" << std::hex << log.messages[i];
     delete form;
 }
