@@ -63,7 +63,7 @@ RunFigures RunOnce(const std::string& exe, const std::string& folder, const char
     double started = NowMs();
     if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &info)) {
-        figures.failure = "cannot start " + exe;
+        figures.failure = "cannot start " + exe + " (error " + std::to_string(GetLastError()) + ")";
         return figures;
     }
     // The first idle moment comes once the program has shown and painted its window and waits for input.
