@@ -62,10 +62,19 @@ std::string Appearance(const std::vector<Named>& windows) {
 
 }  // namespace
 
-TEST(ForgedLink, ACreationMessageFromAnotherProcessRemakesNoWindow) {
-    GameFolder game(CurrentTestName());
-    game.WriteConfig(kSettingsFile);
-    const Tree before = TreeOf(game.PluginDir());
+// A game folder with the plug-in's file, and what its folder held before the dialog opened.
+class ForgedLink : public ::testing::Test {
+protected:
+    ForgedLink() : game(CurrentTestName()) {
+        game.WriteConfig(kSettingsFile);
+        before = TreeOf(game.PluginDir());
+    }
+
+    GameFolder game;
+    Tree before;
+};
+
+TEST_F(ForgedLink, ACreationMessageFromAnotherProcessRemakesNoWindow) {
     DialogProcess dialog(game);
     ASSERT_TRUE(dialog.Up());
     const std::vector<Named> windows = DialogWindows(dialog);
@@ -88,10 +97,7 @@ TEST(ForgedLink, ACreationMessageFromAnotherProcessRemakesNoWindow) {
     ExpectOkStillSaves(dialog, game);
 }
 
-TEST(ForgedLink, RewrittenUserDataAndPropertiesOnTheDialogsWindowsLeadNowhere) {
-    GameFolder game(CurrentTestName());
-    game.WriteConfig(kSettingsFile);
-    const Tree before = TreeOf(game.PluginDir());
+TEST_F(ForgedLink, RewrittenUserDataAndPropertiesOnTheDialogsWindowsLeadNowhere) {
     DialogProcess dialog(game);
     ASSERT_TRUE(dialog.Up());
     const std::vector<Named> windows = DialogWindows(dialog);
