@@ -87,9 +87,9 @@ DWORD StartOnce(const std::wstring& exe, const std::wstring& currentDir, PROCESS
 DWORD StartProgram(const std::wstring& exe, const std::wstring& currentDir, PROCESS_INFORMATION* info) {
     DWORD error = StartOnce(exe, currentDir, info);
     // Rarely (once in each of two whole test runs here, of hundreds of starts each), Wine's own start-up of the new
-    // process ends it before any of the program's code has run, and creating it reports ERROR_INTERNAL_ERROR (STATUS_INTERNAL_ERROR
-    // from ntdll). Nothing of the program was tried, so it is started again, said on stderr; any other failure, or
-    // this one three times in a row, stands.
+    // process ends it before any of the program's code has run, and creating it reports ERROR_INTERNAL_ERROR
+    // (STATUS_INTERNAL_ERROR from ntdll). Nothing of the program was tried, so it is started again, said on stderr;
+    // any other failure, or this one three times in a row, stands.
     for (int again = 0; again < 2 && (error == ERROR_INTERNAL_ERROR || error == DWORD(0xC00000E5L)); ++again) {
         fprintf(stderr, "Wine ended the new process in its own start-up (error %lu); starting it again\n", error);
         error = StartOnce(exe, currentDir, info);
